@@ -1,0 +1,115 @@
+#include "plotroutine.h"
+
+#include "catalogue.h"
+#include "checked.h"
+#include "convert.h"
+#include "random.h"
+
+#include "ui/label.h"
+#include "ui/picturebox.h"
+#include "ui/textbox.h"
+
+#include <cmath>
+
+namespace plot {
+
+namespace {
+
+constexpr ui::Colour kDotColour = ui::rgb(255, 0, 0);
+constexpr float kMarkerRadius = 100; // twips
+
+QString quoted(const QString &text)
+{
+    constexpr int kShown = 40;
+    const QString shown = text.size() > kShown ? text.left(kShown) + QChar(0x2026) : text;
+    return QLatin1Char('"') + shown + QLatin1Char('"');
+}
+
+double coefficient(const ui::TextBox &box, const char *name, const QLocale &locale)
+{
+    const QString text = box.text();
+    const StrictNumber number = strictNumber(text, locale);
+    const QString boxName = QLatin1Char('"') + QLatin1String(name) + QLatin1Char('"');
+    switch (number.status) {
+    case StrictNumber::Status::Ok:
+        return checked::div(number.value, 1.5);
+    case StrictNumber::Status::TooLarge:
+        throw ui::RuntimeError(ui::RuntimeError::Kind::Overflow,
+                               QStringLiteral("The number in the box %1, %2, is too large.")
+                                       .arg(boxName, quoted(text)));
+    case StrictNumber::Status::NotANumber:
+        break;
+    }
+    const QString detail = text.trimmed().isEmpty()
+            ? QStringLiteral("The box %1 is empty. Type a number into it.").arg(boxName)
+            : QStringLiteral("The box %1 holds %2, which is not a number. Type a number such "
+                             "as %3 into it.")
+                      .arg(boxName, quoted(text), locale.toString(1.5));
+    throw ui::RuntimeError(ui::RuntimeError::Kind::TypeMismatch, detail);
+}
+
+double functionCode(const ui::TextBox &Text1, const QLocale &locale)
+{
+    const QString text = Text1.text();
+    const StrictNumber number = strictNumber(text, locale);
+    if (number.status == StrictNumber::Status::Ok)
+        return number.value;
+    const QString detail = text.trimmed().isEmpty()
+            ? QStringLiteral("No function has been chosen yet. Choose one from the list first.")
+            : QStringLiteral("The function code %1 is not a number.").arg(quoted(text));
+    throw ui::RuntimeError(ui::RuntimeError::Kind::TypeMismatch, detail);
+}
+
+ui::Colour markerColour()
+{
+    Random &random = Random::shared();
+    int component[3];
+    for (int &c : component)
+        c = int(std::lrint(random.next() * 255.0f));
+    return ui::rgb(component[0], component[1], component[2]);
+}
+
+} // namespace
+
+void Cp_Click(const PlotControls &c)
+{
+    c.P.setDrawWidth(5);
+    const float cx = c.P.width() / 2.0f;
+    const float cy = c.P.height() / 2.0f;
+    const double lower = lenientNumber(c.L4.caption());
+    const double upper = lenientNumber(c.L5.caption());
+    c.P.circle(cx, cy, kMarkerRadius, markerColour());
+
+    const double x1 = checked::div(upper, 1.2);
+    double y = 0;
+    // The texts cannot change while the walk runs, so they are converted once, at the first
+    // step, where a bad one ends the walk; every step then uses the same values.
+    Coefficients k;
+    double code = 0;
+    double s = 0;
+    bool first = true;
+    for (double x = checked::div(lower, 1.2); x <= x1; x = checked::add(x, 0.001)) {
+        if (first) {
+            k.a = coefficient(*c.T6[0], "a=", c.locale);
+            k.b = coefficient(*c.T6[1], "b=", c.locale);
+            k.c = coefficient(*c.T6[2], "c=", c.locale);
+            k.d = coefficient(*c.T6[3], "d=", c.locale);
+            code = functionCode(c.Text1, c.locale);
+        }
+        if (const auto value = evaluate(code, x, k))
+            y = *value;
+        if (x == upper)
+            return;
+        if (first) {
+            s = checked::mul(checked::div(upper, c.P.height()), 200);
+            first = false;
+        }
+        const double X = checked::add(cx, checked::mul(s, checked::mul(1000, x)));
+        const double Y = checked::sub(cy, checked::mul(s, checked::mul(y, 1000)));
+        c.P.line(checked::toSingle(X), checked::toSingle(Y),
+                 checked::toSingle(checked::sub(X, 0.001)),
+                 checked::toSingle(checked::add(Y, 0.001)), kDotColour);
+    }
+}
+
+} // namespace plot

@@ -1,0 +1,60 @@
+#include "event.h"
+
+#include "runtimeerror.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace ui {
+
+namespace {
+
+void showErrorDialog(const QString &handler, const RuntimeError &error)
+{
+    // Application-modal but not blocking: the handler has already ended, and a nested event loop
+    // here would let the next event run inside this one.
+    auto *box = new QMessageBox(QMessageBox::Critical, QApplication::applicationName(),
+                                error.title(), QMessageBox::Ok);
+    box->setInformativeText(error.detail());
+    box->setDetailedText(QStringLiteral("Raised in %1.").arg(handler));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+}
+
+ErrorReporter &reporter()
+{
+    static ErrorReporter current = showErrorDialog;
+    return current;
+}
+
+} // namespace
+
+void setErrorReporter(ErrorReporter r)
+{
+    reporter() = std::move(r);
+}
+
+void resetErrorReporter()
+{
+    reporter() = showErrorDialog;
+}
+
+void Event::connect(const QString &handlerName, std::function<void()> handler)
+{
+    m_name = handlerName;
+    m_handler = std::move(handler);
+}
+
+void Event::raise() const
+{
+    if (!m_handler)
+        return;
+    try {
+        m_handler();
+    } catch (const RuntimeError &error) {
+        reporter()(m_name, error);
+    }
+}
+
+} // namespace ui

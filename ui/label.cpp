@@ -1,0 +1,143 @@
+#include "label.h"
+
+#include "screen.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace ui {
+
+class LabelWidget : public QWidget
+{
+public:
+    LabelWidget(Label *label, QWidget *parent) : QWidget(parent), m_label(label)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        if (m_label->m_opaque)
+            painter.fillRect(rect(), toQColor(m_label->m_backColor));
+        if (m_label->m_caption.isEmpty())
+            return;
+        painter.setFont(m_label->currentFont());
+        painter.setPen(toQColor(m_label->m_foreColor));
+        const int flags
+                = Qt::AlignLeft | Qt::AlignTop | (m_label->m_wordWrap ? Qt::TextWordWrap : 0);
+        painter.drawText(rect(), flags, m_label->m_caption);
+    }
+
+private:
+    Label *m_label;
+};
+
+Label::Label(QWidget *container) : Control(new LabelWidget(this, container))
+{
+    m_label = static_cast<LabelWidget *>(widget());
+}
+
+void Label::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    measure();
+    m_label->update();
+}
+
+void Label::setBackColor(Colour colour)
+{
+    if (colour == m_backColor)
+        return;
+    m_backColor = colour;
+    if (m_opaque)
+        m_label->update();
+}
+
+void Label::setFontSize(float points)
+{
+    m_fontSize = points;
+    measure();
+    m_label->update();
+}
+
+float Label::width() const
+{
+    return m_autoSize && m_wordWrap ? m_effectiveWidth : m_width;
+}
+
+void Label::setWidth(float twips)
+{
+    m_width = twips;
+    m_effectiveWidth = twips;
+    if (m_autoSize && m_wordWrap)
+        measure();
+    else
+        applyGeometry();
+}
+
+void Label::setFont(const QString &family, float points, bool bold)
+{
+    m_baseFont = QFont(family);
+    m_baseFont.setBold(bold);
+    m_fonts.clear();
+    m_fontSize = points;
+}
+
+void Label::setForeColor(Colour colour)
+{
+    m_foreColor = colour;
+}
+
+void Label::setOpaque(bool opaque)
+{
+    m_opaque = opaque;
+}
+
+void Label::setAutoSize(bool autoSize, bool wordWrap)
+{
+    m_autoSize = autoSize;
+    m_wordWrap = wordWrap;
+    m_effectiveWidth = m_width;
+}
+
+const QFont &Label::currentFont()
+{
+    auto it = m_fonts.find(m_fontSize);
+    if (it == m_fonts.end()) {
+        QFont font = m_baseFont;
+        font.setPointSizeF(m_fontSize);
+        it = m_fonts.emplace(m_fontSize, font).first;
+    }
+    return it->second;
+}
+
+void Label::measure()
+{
+    if (!m_autoSize) {
+        applyGeometry();
+        return;
+    }
+    const TwipsMapping map = Screen::mapping();
+    const QFontMetricsF metrics(currentFont());
+    if (!m_wordWrap) {
+        m_width = float(map.toTwips(metrics.horizontalAdvance(m_caption)));
+        m_height = float(map.toTwips(metrics.height()));
+    } else {
+        double longestWord = 0;
+        for (const QString &word : m_caption.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            longestWord = std::max(longestWord, std::ceil(metrics.horizontalAdvance(word)));
+        m_effectiveWidth = std::max(m_width, float(map.toTwips(longestWord)));
+        const double widthPx = std::floor(map.toPixels(m_effectiveWidth));
+        const QRectF box = metrics.boundingRect(QRectF(0, 0, widthPx, 1e6),
+                                                Qt::AlignLeft | Qt::TextWordWrap, m_caption);
+        m_height = float(map.toTwips(std::ceil(box.height())));
+    }
+    applyGeometry();
+}
+
+} // namespace ui

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "control.h"
+
+#include <QFont>
+
+#include <map>
+
+namespace ui {
+
+class LabelWidget;
+
+// A label drawn on its container's surface. A label that sizes itself (AutoSize) measures its
+// caption again whenever the caption or the font size is written; one that also wraps keeps its
+// width, grows in height to fit the wrapped lines, and never becomes narrower than its longest
+// word, so that no word is ever cut (a written width of zero or below included).
+class Label : public Control
+{
+public:
+    explicit Label(QWidget *container);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    Colour backColor() const { return m_backColor; }
+    void setBackColor(Colour colour);
+    float fontSize() const { return m_fontSize; }
+    void setFontSize(float points);
+    float width() const override;
+    void setWidth(float twips) override;
+
+    // Design time.
+    void setFont(const QString &family, float points, bool bold);
+    void setForeColor(Colour colour);
+    void setOpaque(bool opaque);
+    void setAutoSize(bool autoSize, bool wordWrap = false);
+
+private:
+    friend class LabelWidget;
+    const QFont &currentFont();
+    void measure();
+
+    LabelWidget *m_label;
+    QString m_caption;
+    Colour m_backColor = 0;
+    Colour m_foreColor = 0;
+    bool m_opaque = false;
+    bool m_autoSize = false;
+    bool m_wordWrap = false;
+    float m_fontSize = 8.25f;
+    float m_effectiveWidth = 0;
+    QFont m_baseFont;
+    std::map<float, QFont> m_fonts; // one font per size shown, so that a pulse allocates nothing
+};
+
+} // namespace ui

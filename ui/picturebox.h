@@ -1,0 +1,80 @@
+#pragma once
+
+#include "control.h"
+#include "event.h"
+
+#include <QImage>
+
+#include <utility>
+#include <vector>
+
+namespace ui {
+
+class Surface;
+
+// The drawing surface. Everything drawn goes into a persistent image at the screen's device
+// pixel ratio, so it survives covering, repainting and resizing until Cls wipes it back to the
+// background: the BackColor with the picture at its natural size in the top-left corner.
+// Drawing coordinates are twips from the box's top-left corner, y downwards; pen widths are
+// pixels. Whatever falls outside the box is clipped.
+class PictureBox : public Control
+{
+public:
+    explicit PictureBox(QWidget *container);
+    ~PictureBox() override;
+
+    int drawWidth() const { return m_drawWidth; } // pixels
+    void setDrawWidth(int pixels);
+    bool autoRedraw() const { return m_autoRedraw; }
+    void setAutoRedraw(bool on) { m_autoRedraw = on; }
+    Colour foreColor() const;
+
+    void cls();
+    void line(float x1, float y1, float x2, float y2);
+    void line(float x1, float y1, float x2, float y2, Colour colour);
+    void circle(float x, float y, float radius, Colour colour);
+
+    // Design time.
+    void setBackColor(Colour colour);
+    // Loads the picture; where the screen is denser than one device pixel per pixel and a
+    // "name@2x" variant exists, that one is used so the picture stays sharp.
+    void setPicture(const QString &path);
+
+    // The widget that contains the controls placed inside the box.
+    QWidget *container() const;
+    // The persistent image, in device pixels.
+    const QImage &image() const { return m_image; }
+    // The colour of the device pixel under the point (x, y) given in twips.
+    QRgb pixelAt(float x, float y) const;
+
+    Event dblClick;
+
+protected:
+    void geometryApplied() override;
+
+private:
+    friend class Surface;
+    // Remakes the background for the current size; a resize keeps what was drawn.
+    void rebuildBackground(bool keepDrawing);
+    void stampDot(double cx, double cy, QRgb colour);
+    const std::vector<std::pair<int, int>> &dotSpans(int deviceWidth);
+    void markDirty(const QRect &deviceRect);
+    void flushDirty();
+    QPointF toDevice(float x, float y) const;
+
+    Surface *m_surface;
+    QImage m_background;
+    QImage m_image;
+    QImage m_picture;
+    QRect m_dirty;
+    bool m_flushPending = false;
+    Colour m_backColor = rgb(255, 255, 255);
+    int m_drawWidth = 1;
+    bool m_autoRedraw = true;
+    double m_dpr = 1.0;
+    double m_devicePerTwip = 1.0 / 15.0;
+    std::vector<std::pair<int, int>> m_spans;
+    int m_spanWidth = 0;
+};
+
+} // namespace ui

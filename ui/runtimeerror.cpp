@@ -1,0 +1,32 @@
+#include "runtimeerror.h"
+
+namespace ui {
+
+RuntimeError::RuntimeError(Kind kind, const QString &detail)
+    : std::runtime_error((kindName(kind) + QLatin1String(": ") + detail).toStdString()),
+      m_kind(kind), m_detail(detail)
+{ }
+
+QString RuntimeError::title() const
+{
+    return kindName(m_kind);
+}
+
+QString RuntimeError::kindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::TypeMismatch:
+        return QStringLiteral("Type mismatch");
+    case Kind::Overflow:
+        return QStringLiteral("Overflow");
+    case Kind::DivisionByZero:
+        return QStringLiteral("Division by zero");
+    case Kind::InvalidOperation:
+        return QStringLiteral("Invalid floating-point operation");
+    case Kind::ToolkitError:
+        break;
+    }
+    return QStringLiteral("Window system error");
+}
+
+} // namespace ui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QRect>
+
+namespace ui {
+
+// Twips are 1/1440 inch. Positions and sizes are kept in twips exactly as written and projected
+// onto the screen in pixels only where a widget is placed or a point is drawn.
+class TwipsMapping
+{
+public:
+    explicit TwipsMapping(double twipsPerPixel = 15.0) : m_perPixel(twipsPerPixel) { }
+
+    double perPixel() const { return m_perPixel; }
+    double toPixels(double twips) const { return twips / m_perPixel; }
+    double toTwips(double pixels) const { return pixels * m_perPixel; }
+
+    // The widget rectangle of a box given in twips: both edges are rounded, so neighbouring boxes
+    // that touch in twips touch on the screen too.
+    QRect pixelRect(double left, double top, double width, double height) const;
+
+private:
+    double m_perPixel;
+};
+
+} // namespace ui

@@ -1,0 +1,121 @@
+#include "window.h"
+
+#include "screen.h"
+
+#include <QGuiApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include <cmath>
+
+namespace ui {
+
+class WindowWidget : public QWidget
+{
+public:
+    explicit WindowWidget(Window *window) : m_window(window)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter painter(this);
+        painter.fillRect(event->rect(), toQColor(m_window->m_backColor));
+    }
+
+private:
+    Window *m_window;
+};
+
+Window::Window(float clientWidth, float clientHeight)
+    : Control(new WindowWidget(this)), m_clientWidth(clientWidth), m_clientHeight(clientHeight)
+{
+    m_window = static_cast<WindowWidget *>(widget());
+    const TwipsMapping map = Screen::mapping();
+    m_window->resize(int(std::lround(map.toPixels(clientWidth))),
+                     int(std::lround(map.toPixels(clientHeight))));
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, m_window,
+                     [this](QWindow *now) { focusWindowChanged(now); });
+}
+
+void Window::setCaption(const QString &caption)
+{
+    m_window->setWindowTitle(caption);
+}
+
+QString Window::caption() const
+{
+    return m_window->windowTitle();
+}
+
+QSize Window::frameExtra() const
+{
+    return m_window->frameGeometry().size() - m_window->geometry().size();
+}
+
+float Window::width() const
+{
+    if (m_widthWritten)
+        return m_width;
+    return float(m_clientWidth + Screen::mapping().toTwips(frameExtra().width()));
+}
+
+float Window::height() const
+{
+    if (m_heightWritten)
+        return m_height;
+    return float(m_clientHeight + Screen::mapping().toTwips(frameExtra().height()));
+}
+
+void Window::setWidth(float twips)
+{
+    m_width = twips;
+    m_widthWritten = true;
+    applyOuterSize();
+}
+
+void Window::setHeight(float twips)
+{
+    m_height = twips;
+    m_heightWritten = true;
+    applyOuterSize();
+}
+
+void Window::applyOuterSize()
+{
+    const TwipsMapping map = Screen::mapping();
+    const QSize extra = frameExtra();
+    const double w = map.toPixels(width()) - extra.width();
+    const double h = map.toPixels(height()) - extra.height();
+    m_window->resize(std::max(1, int(std::lround(w))), std::max(1, int(std::lround(h))));
+}
+
+void Window::setBackColor(Colour colour)
+{
+    if (colour == m_backColor)
+        return;
+    m_backColor = colour;
+    m_window->update();
+}
+
+void Window::show()
+{
+    m_window->show();
+    m_window->activateWindow();
+    activate.raise();
+}
+
+void Window::focusWindowChanged(QWindow *now)
+{
+    if (!now || now->type() == Qt::Popup || now->type() == Qt::ToolTip)
+        return;
+    const bool mine = now == m_window->windowHandle();
+    if (mine && m_otherWasActive)
+        activate.raise();
+    m_otherWasActive = !mine;
+}
+
+} // namespace ui

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "control.h"
+#include "event.h"
+
+namespace ui {
+
+class WindowWidget;
+
+// The top-level window. Width and Height are its outer size, frame included, in twips.
+//
+// Activate is raised when the window is first shown, and again each time it becomes the active
+// window after another window of this program (a message dialog, say) was active. Switching to
+// another application and back does not count: the program's own state has not changed.
+class Window : public Control
+{
+public:
+    // `clientWidth` and `clientHeight` (twips) size the client area before anything is written.
+    Window(float clientWidth, float clientHeight);
+
+    void setCaption(const QString &caption);
+    QString caption() const;
+    float width() const override;
+    float height() const override;
+    void setWidth(float twips) override;
+    void setHeight(float twips) override;
+    Colour backColor() const { return m_backColor; }
+    void setBackColor(Colour colour);
+
+    // Shows the window for the first time and raises Activate.
+    void show();
+
+    Event load;
+    Event activate;
+
+private:
+    friend class WindowWidget;
+    void applyOuterSize();
+    QSize frameExtra() const;
+    void focusWindowChanged(QWindow *now);
+
+    WindowWidget *m_window;
+    float m_clientWidth;
+    float m_clientHeight;
+    bool m_widthWritten = false;
+    bool m_heightWritten = false;
+    bool m_otherWasActive = false;
+    Colour m_backColor = 0;
+};
+
+} // namespace ui
