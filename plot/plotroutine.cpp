@@ -4,6 +4,7 @@
 #include "checked.h"
 #include "convert.h"
 #include "random.h"
+#include "vectorstate.h"
 
 #include "ui/label.h"
 #include "ui/picturebox.h"
@@ -88,6 +89,7 @@ void Cp_Click(const PlotControls &c)
     double code = 0;
     double s = 0;
     bool first = true;
+    clearUpperVectorState();
     for (double x = checked::div(lower, 1.2); x <= x1; x = checked::add(x, 0.001)) {
         if (first) {
             k.a = coefficient(*c.T6[0], "a=", c.locale);
