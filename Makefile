@@ -1,36 +1,51 @@
-# The two commands a newcomer needs: `make run` and `make test`. Each installs what the machine
-# lacks, configures and builds first.
-BUILD := build
+# `make run` opens the window; `make test` builds and passes every test. Each installs what the
+# machine lacks, then configures and builds first.
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps build run test test-sanitize bench fuzz soak package format clean
 
 all: build
 
 deps:
 	@scripts/install-deps
 
-$(BUILD)/build.ninja: CMakeLists.txt | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+build/build.ninja: | deps
+	cmake --preset dev
 
-configure: deps $(BUILD)/build.ninja
-
-build: configure
-	cmake --build $(BUILD) -j $(JOBS)
+build: deps build/build.ninja
+	cmake --build build -j $(JOBS)
 
 run: build
-	./$(BUILD)/curvanta
+	./build/curvanta
 
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	ctest --preset dev -j $(JOBS)
+
+test-sanitize: deps
+	cmake --preset sanitize
+	cmake --build build-sanitize -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --preset sanitize -j $(JOBS)
 
 bench: deps
-	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --preset release
 	cmake --build build-bench -j $(JOBS)
 	bench/run build-bench
+
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_strict fuzz_lenient fuzz_catalogue
+	scripts/fuzz build-fuzz $(FUZZ_SECONDS)
+
+soak: build
+	scripts/soak build/curvanta
+
+package: build
+	cmake --build build --target package
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) build-bench
+	rm -rf build build-bench build-sanitize build-fuzz

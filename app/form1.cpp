@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "accessibility.h"
+
 #include "decor/animations.h"
 #include "plot/frame.h"
 #include "plot/plotroutine.h"
@@ -18,6 +20,7 @@ Form1::Form1()
     design();
     stack();
     wireEvents();
+    nameControls(*this);
 }
 
 void Form1::design()
@@ -168,8 +171,12 @@ void Form1::wireEvents()
     l1.click.connect(QStringLiteral("l1_Click"), [this] { plot::l1_Click({l1, Text1}); });
     Cp.click.connect(QStringLiteral("Cp_Click"), [this] {
         plot::Cp_Click({P, L4, L5, {&T6[0], &T6[1], &T6[2], &T6[3]}, Text1});
+        describePlot(*this); // reached only when the plot ran to its end
     });
-    P.dblClick.connect(QStringLiteral("P_DblClick"), [this] { plot::P_DblClick(P); });
+    P.dblClick.connect(QStringLiteral("P_DblClick"), [this] {
+        plot::P_DblClick(P);
+        describeEmptyPlot(*this);
+    });
     V1.change.connect(QStringLiteral("V1_Change"), [this] { plot::V1_Change(V1, L4); });
     V2.change.connect(QStringLiteral("V2_Change"), [this] { plot::V2_Change(V2, L5); });
     Timer1.tick.connect(QStringLiteral("Timer1_Timer"), [this] { decor::Timer1_Timer(Label1); });

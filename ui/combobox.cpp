@@ -11,6 +11,10 @@ ComboBox::ComboBox(QWidget *container) : Control(new QComboBox(container))
     m_combo->setEditable(true);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     m_combo->setDuplicatesEnabled(true);
+    // Typed text is never a choice: no completion, and finishing an edit whose text equals an
+    // entry does not select that entry (Qt would, and report it as activated).
+    m_combo->setCompleter(nullptr);
+    QObject::disconnect(m_combo->lineEdit(), &QLineEdit::editingFinished, m_combo, nullptr);
     QObject::connect(m_combo, &QComboBox::activated, m_combo, [this](int) { click.raise(); });
 }
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace ui {
 
@@ -13,12 +14,19 @@ void showErrorDialog(const QString &handler, const RuntimeError &error)
 {
     // Application-modal but not blocking: the handler has already ended, and a nested event loop
     // here would let the next event run inside this one.
+    // Parented to the window the user was working in, which takes the focus back afterwards
+    // (also where no window manager hands it back).
+    QPointer<QWidget> owner = QApplication::activeWindow();
     auto *box = new QMessageBox(QMessageBox::Critical, QApplication::applicationName(),
-                                error.title(), QMessageBox::Ok);
+                                error.title(), QMessageBox::Ok, owner);
     box->setInformativeText(error.detail());
     box->setDetailedText(QStringLiteral("Raised in %1.").arg(handler));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(box, &QMessageBox::finished, box, [owner] {
+        if (owner)
+            owner->activateWindow();
+    });
     box->show();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStaticText>
 #include <QWidget>
 
 #include <algorithm>
@@ -16,6 +17,8 @@ public:
     LabelWidget(Label *label, QWidget *parent) : QWidget(parent), m_label(label)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_text.setTextFormat(Qt::PlainText);
+        m_text.setPerformanceHint(QStaticText::AggressiveCaching);
     }
 
 protected:
@@ -35,6 +38,8 @@ protected:
 
 private:
     Label *m_label;
+    QStaticText m_text;
+    QFont m_textFont;
 };
 
 Label::Label(QWidget *container) : Control(new LabelWidget(this, container))

@@ -6,13 +6,14 @@
 
 namespace ui {
 
-// Raises Tick every Interval milliseconds while Enabled.
+// Raises Tick every Interval milliseconds while Enabled. A timer whose Tick has no handler
+// ticks without effect, so it does not wake the program at all.
 class Timer
 {
 public:
     explicit Timer(int intervalMs);
 
-    bool enabled() const { return m_timer.isActive(); }
+    bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
     int interval() const { return m_timer.interval(); }
 
@@ -20,6 +21,7 @@ public:
 
 private:
     QTimer m_timer;
+    bool m_enabled = true;
 };
 
 } // namespace ui
