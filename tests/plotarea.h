@@ -1,0 +1,40 @@
+#pragma once
+
+// A plot area of 10240 x 7680 twips (682 x 512 pixels at 15 twips per pixel) with the controls the
+// Plot button reads, for the tests and the benchmark of the plot routine.
+#include "plot/plotroutine.h"
+#include "ui/label.h"
+#include "ui/picturebox.h"
+#include "ui/textbox.h"
+
+#include <QStringList>
+#include <QWidget>
+
+struct PlotArea
+{
+    QWidget window;
+    ui::PictureBox P {&window};
+    ui::Label L4 {&window};
+    ui::Label L5 {&window};
+    std::array<ui::TextBox, 4> T6 {{ui::TextBox {&window}, ui::TextBox {&window},
+                                    ui::TextBox {&window}, ui::TextBox {&window}}};
+    ui::TextBox Text1 {&window};
+
+    // range: the texts of L4 and L5, split at the blank ("" or " " for untouched bars).
+    PlotArea(const QString &code = {}, const QString &range = {},
+             const QStringList &boxes = {"1", "1", "1", "1"})
+    {
+        P.place(2560, 1920, 10240, 7680);
+        P.setBackColor(ui::rgb(0, 255, 255)); // no picture: a plain background
+        P.setDrawWidth(3);                    // as start-up leaves it
+        Text1.setText(code);
+        L4.setCaption(range.section(' ', 0, 0));
+        L5.setCaption(range.section(' ', 1, 1));
+        for (int i = 0; i < 4; ++i)
+            T6[i].setText(boxes[i]);
+    }
+    void plot()
+    {
+        plot::Cp_Click({P, L4, L5, {&T6[0], &T6[1], &T6[2], &T6[3]}, Text1, QLocale::c()});
+    }
+};
