@@ -158,6 +158,57 @@ private slots:
         else
             QVERIFY(area.redBounds().isEmpty());
     }
+
+    // Whatever a user types or pastes into a box, the plot ends after the marker with an error
+    // that names the box, and nothing else changes.
+    void badInputInEachBox_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Kind>("kind");
+        const QList<std::pair<const char *, QString>> inputs {
+                {"empty", ""},
+                {"blanks only", "   "},
+                {"letters", "abc"},
+                {"two points", "1..2"},
+                {"infinity", "inf"},
+                {"not a number", "nan"},
+                {"hexadecimal", "0x10"},
+                {"a megabyte paste", QStringLiteral("1.5 ").repeated(1 << 18)},
+                {"emoji", QString::fromUtf8("1\xF0\x9F\x98\x80")},
+                {"right-to-left text", QString::fromUtf8("\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D")},
+                {"comma in the wrong place", "1,5"},
+        };
+        const char *names[4] = {"a=", "b=", "c=", "d="};
+        for (int box = 0; box < 4; ++box) {
+            for (const auto &[what, text] : inputs)
+                QTest::addRow("%s in %s", what, names[box]) << box << text << Kind::TypeMismatch;
+            QTest::addRow("1e400 in %s", names[box]) << box << "1e400" << Kind::Overflow;
+            QTest::addRow("-1e400 in %s", names[box]) << box << "-1e400" << Kind::Overflow;
+        }
+    }
+
+    void badInputInEachBox()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, text);
+        QFETCH(Kind, kind);
+        TestArea area("2", "-12 12");
+        area.T6[box].setText(text);
+        const QString typed = area.T6[box].text();
+        try {
+            area.plot();
+            QFAIL("the plot ended without an error");
+        } catch (const ui::RuntimeError &error) {
+            QCOMPARE(error.kind(), kind);
+            const QString name = QStringLiteral("\"%1=\"").arg(QChar(u'a' + box));
+            QVERIFY2(error.detail().contains(name), qPrintable(error.detail()));
+        }
+        QVERIFY(area.redBounds().isEmpty());
+        QCOMPARE(area.T6[box].text(), typed);
+        QCOMPARE(area.Text1.text(), QStringLiteral("2"));
+        QCOMPARE(area.L4.caption() + area.L5.caption(), QStringLiteral("-1212"));
+    }
 };
 
 QTEST_MAIN(TestPlot)

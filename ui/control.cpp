@@ -65,9 +65,14 @@ void Control::setDesignFont(const QString &family, double points, bool bold)
     m_widget->setFont(font);
 }
 
+QRect Control::pixelRect() const
+{
+    return Screen::mapping().pixelRect(m_left, m_top, width(), height());
+}
+
 void Control::applyGeometry()
 {
-    const QRect r = Screen::mapping().pixelRect(m_left, m_top, width(), height());
+    const QRect r = pixelRect();
     if (r == m_widget->geometry())
         return;
     m_widget->setGeometry(r);

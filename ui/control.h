@@ -45,6 +45,8 @@ public:
 protected:
     explicit Control(QWidget *widget);
     void applyGeometry();
+    // The widget's rectangle in pixels for the place and size in twips.
+    virtual QRect pixelRect() const;
     // Called after the widget has taken a new pixel rectangle.
     virtual void geometryApplied() { }
 

@@ -108,9 +108,21 @@ void Label::setAutoSize(bool autoSize, bool wordWrap)
     m_autoSize = autoSize;
     m_wordWrap = wordWrap;
     m_effectiveWidth = m_width;
+    applyGeometry();
 }
 
-const QFont &Label::currentFont()
+QRect Label::pixelRect() const
+{
+    QRect r = Control::pixelRect();
+    if (m_autoSize && !m_wordWrap && !m_caption.isEmpty()) {
+        const QFontMetricsF metrics(currentFont());
+        r.setWidth(std::max(r.width(), int(std::ceil(metrics.horizontalAdvance(m_caption)))));
+        r.setHeight(std::max(r.height(), int(std::ceil(metrics.height()))));
+    }
+    return r;
+}
+
+const QFont &Label::currentFont() const
 {
     auto it = m_fonts.find(m_fontSize);
     if (it == m_fonts.end()) {

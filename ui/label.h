@@ -13,7 +13,9 @@ class LabelWidget;
 // A label drawn on its container's surface. A label that sizes itself (AutoSize) measures its
 // caption again whenever the caption or the font size is written; one that also wraps keeps its
 // width, grows in height to fit the wrapped lines, and never becomes narrower than its longest
-// word, so that no word is ever cut (a written width of zero or below included).
+// word, so that no word is ever cut (a written width of zero or below included). A self-sizing
+// label is never drawn clipped: where the fonts on this machine run wider than the size it was
+// given, its widget grows to the text while its Width and Height still read as written.
 class Label : public Control
 {
 public:
@@ -34,9 +36,12 @@ public:
     void setOpaque(bool opaque);
     void setAutoSize(bool autoSize, bool wordWrap = false);
 
+protected:
+    QRect pixelRect() const override;
+
 private:
     friend class LabelWidget;
-    const QFont &currentFont();
+    const QFont &currentFont() const;
     void measure();
 
     LabelWidget *m_label;
@@ -49,7 +54,8 @@ private:
     float m_fontSize = 8.25f;
     float m_effectiveWidth = 0;
     QFont m_baseFont;
-    std::map<float, QFont> m_fonts; // one font per size shown, so that a pulse allocates nothing
+    mutable std::map<float, QFont>
+            m_fonts; // one font per size shown, so that a pulse allocates nothing
 };
 
 } // namespace ui
