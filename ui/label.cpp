@@ -90,6 +90,7 @@ void Label::setFont(const QString &family, float points, bool bold)
     m_baseFont = QFont(family);
     m_baseFont.setBold(bold);
     m_fonts.clear();
+    m_textSize = {};
     m_fontSize = points;
 }
 
@@ -101,6 +102,7 @@ void Label::setForeColor(Colour colour)
 void Label::setOpaque(bool opaque)
 {
     m_opaque = opaque;
+    m_label->setAttribute(Qt::WA_OpaquePaintEvent, opaque);
 }
 
 void Label::setAutoSize(bool autoSize, bool wordWrap)
@@ -115,9 +117,15 @@ QRect Label::pixelRect() const
 {
     QRect r = Control::pixelRect();
     if (m_autoSize && !m_wordWrap && !m_caption.isEmpty()) {
-        const QFontMetricsF metrics(currentFont());
-        r.setWidth(std::max(r.width(), int(std::ceil(metrics.horizontalAdvance(m_caption)))));
-        r.setHeight(std::max(r.height(), int(std::ceil(metrics.height()))));
+        // Measured once per caption and size: the title is placed a hundred times a second.
+        if (m_textSize.caption != m_caption || m_textSize.points != m_fontSize) {
+            const QFontMetricsF metrics(currentFont());
+            m_textSize = {m_caption, m_fontSize,
+                          QSize(int(std::ceil(metrics.horizontalAdvance(m_caption))),
+                                int(std::ceil(metrics.height())))};
+        }
+        r.setWidth(std::max(r.width(), m_textSize.pixels.width()));
+        r.setHeight(std::max(r.height(), m_textSize.pixels.height()));
     }
     return r;
 }

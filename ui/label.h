@@ -54,8 +54,15 @@ private:
     float m_fontSize = 8.25f;
     float m_effectiveWidth = 0;
     QFont m_baseFont;
-    mutable std::map<float, QFont>
-            m_fonts; // one font per size shown, so that a pulse allocates nothing
+    // One font per size shown, so that a pulse allocates nothing.
+    mutable std::map<float, QFont> m_fonts;
+    struct TextSize
+    {
+        QString caption;
+        float points = 0;
+        QSize pixels;
+    };
+    mutable TextSize m_textSize;
 };
 
 } // namespace ui

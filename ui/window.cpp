@@ -26,6 +26,11 @@ protected:
         painter.fillRect(event->rect(), toQColor(m_window->m_backColor));
     }
 
+    // A window manager adds its frame only after the window is shown; the outer size written
+    // before that is applied again once the frame is known.
+    void moveEvent(QMoveEvent *) override { m_window->frameMayHaveChanged(); }
+    void resizeEvent(QResizeEvent *) override { m_window->frameMayHaveChanged(); }
+
 private:
     Window *m_window;
 };
@@ -91,6 +96,16 @@ void Window::applyOuterSize()
     const double w = map.toPixels(width()) - extra.width();
     const double h = map.toPixels(height()) - extra.height();
     m_window->resize(std::max(1, int(std::lround(w))), std::max(1, int(std::lround(h))));
+}
+
+void Window::frameMayHaveChanged()
+{
+    const QSize extra = frameExtra();
+    if (extra == m_frameExtra)
+        return;
+    m_frameExtra = extra;
+    if (m_widthWritten || m_heightWritten)
+        applyOuterSize();
 }
 
 void Window::setBackColor(Colour colour)

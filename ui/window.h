@@ -38,6 +38,7 @@ private:
     void applyOuterSize();
     QSize frameExtra() const;
     void focusWindowChanged(QWindow *now);
+    void frameMayHaveChanged();
 
     WindowWidget *m_window;
     float m_clientWidth;
@@ -45,6 +46,7 @@ private:
     bool m_widthWritten = false;
     bool m_heightWritten = false;
     bool m_otherWasActive = false;
+    QSize m_frameExtra;
     Colour m_backColor = 0;
 };
 
