@@ -116,8 +116,12 @@ def free_display(first=90, last=199):
 class Session:
     """Xvfb on a free display, the program on it, and the means to drive and watch it."""
 
-    def __init__(self, program, log=None):
+    def __init__(self, program, log=None, scale=1):
+        """scale: Qt's scale factor; the screen has scale times as many pixels each way, so the
+        program lays out the same 1024 x 768 logical pixels."""
         self.program = program
+        self.scale = scale
+        self.size = (SCREEN_W * scale, SCREEN_H * scale)
         self.log = log or (lambda message: None)
         self.xvfb = None
         self.app = None
@@ -130,7 +134,7 @@ class Session:
     def start_server(self):
         for n in free_display():
             proc = subprocess.Popen(
-                [XVFB, ":%d" % n, "-screen", "0", "%dx%dx24" % (SCREEN_W, SCREEN_H),
+                [XVFB, ":%d" % n, "-screen", "0", "%dx%dx24" % self.size,
                  "-nolisten", "tcp"],
                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             deadline = time.monotonic() + 10
@@ -155,6 +159,8 @@ class Session:
         env["LC_ALL"] = "C.UTF-8"
         env["LANG"] = "C.UTF-8"
         env.pop("QT_SCALE_FACTOR", None)
+        if self.scale != 1:
+            env["QT_SCALE_FACTOR"] = str(self.scale)
         self.app = subprocess.Popen([self.program], env=env, stdout=subprocess.DEVNULL,
                                     stderr=subprocess.DEVNULL)
         self.started_at = time.monotonic()
@@ -163,7 +169,7 @@ class Session:
         ids = [int(w) for w in out.split()]
         for wid in ids:
             geometry = self.xdotool("getwindowgeometry", str(wid))
-            if "%dx%d" % (SCREEN_W, SCREEN_H) in geometry:
+            if "%dx%d" % self.size in geometry:
                 self.main_window = wid
         if self.main_window is None:
             self.main_window = ids[0]

@@ -1,0 +1,79 @@
+#!/usr/bin/env python3
+"""Sharp drawing on a screen with two device pixels per pixel (QT_SCALE_FACTOR=2).
+
+Usage: hidpi.py PATH-TO-CURVANTA
+
+The screen is 2048 x 1536 device pixels, so the layout in twips is that of 1024 x 768 and every
+length on the screen doubles. The graph paper, the axes and the dots must be drawn at the device
+resolution: crisp edges, and dot edges that fall on odd device rows as well as even ones, which
+an image drawn at 1024 x 768 and scaled up could never give.
+"""
+
+import os
+import sys
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from xsession import Session, is_cyan, is_dark, is_red, is_white  # noqa: E402
+
+SCALE = 2
+P_LEFT, P_TOP = 2560 * SCALE / 15, 1920 * SCALE / 15  # the plot area's corner, device pixels
+CENTRE_X, CENTRE_Y = 1024, 768
+UNIT = 312.5 * SCALE / 15  # one unit of x or y with an upper limit of 12, device pixels
+
+
+def runs(pixels, predicate):
+    """The lengths of the runs of pixels that satisfy predicate."""
+    lengths, length = [], 0
+    for rgb in pixels + [None]:
+        if rgb is not None and predicate(rgb):
+            length += 1
+        elif length:
+            lengths.append(length)
+            length = 0
+    return lengths
+
+
+def main(argv):
+    failures = []
+
+    def check(condition, message):
+        print(("PASS " if condition else "FAIL ") + message, flush=True)
+        if not condition:
+            failures.append(message)
+
+    with Session(os.path.abspath(argv[1]), scale=SCALE) as session:
+        image = session.shot()
+        # A row through cells of the graph paper, clear of V1, the corner blocks and the y axis:
+        # rules 2 pixels wide become 4 device pixels of cyan between white, nothing blurred.
+        row = [image.pixel(x, P_TOP + 100) for x in range(int(P_LEFT) + 120, CENTRE_X - 10)]
+        check(all(is_cyan(p) or is_white(p) for p in row), "graph paper: only white and cyan")
+        check(set(runs(row, is_cyan)) == {4}, "graph paper: rules 4 device pixels wide")
+        # The x axis, 3 pixels wide, is 6 device pixels of black in a column inside a cell.
+        column = [image.pixel(P_LEFT + 160, y) for y in range(CENTRE_Y - 20, CENTRE_Y + 20)]
+        check(runs(column, is_dark) == [6], "x axis: 6 device pixels wide")
+        check(all(is_dark(p) or is_cyan(p) or is_white(p) for p in column), "x axis: crisp")
+
+        # bcos(ax) from 0 to 10: the bar of the upper limit to 12 with the keyboard, the first
+        # entry of the list with the keyboard, then Plot.
+        session.click(CENTRE_X + 200, CENTRE_Y + 200)
+        session.keys("Tab", "Tab", "Tab", *["Down"] * 12, *["Tab"] * 5, "Down")
+        session.click(CENTRE_X, 1318)
+        image = session.wait_for(lambda i: is_red(i.pixel(CENTRE_X + UNIT, CENTRE_Y - 0.56 * UNIT)))
+        check(image is not None, "bcos(ax) plotted")
+        if image is not None:
+            tops = []
+            for x in range(CENTRE_X + 30, CENTRE_X + 400):
+                ys = [y for y in range(CENTRE_Y - 60, CENTRE_Y + 60) if is_red(image.pixel(x, y))]
+                if ys:
+                    tops.append(ys[0] - int(P_TOP))
+            check({t % 2 for t in tops} == {0, 1}, "dots placed on single device pixels")
+            column = [image.pixel(CENTRE_X + 2 * UNIT, y) for y in range(CENTRE_Y - 60, CENTRE_Y + 60)]
+            check(max(runs(column, is_red), default=0) >= 10, "dots 10 device pixels wide")
+    print("%d passed, %d failed" % (7 - len(failures), len(failures)))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
