@@ -10,8 +10,9 @@ all: build
 deps:
 	@scripts/install-deps
 
+# CI builds with warnings as errors.
 build/build.ninja: | deps
-	cmake --preset dev
+	cmake --preset dev -DCURVANTA_WERROR=$(if $(CI),ON,OFF)
 
 build: deps build/build.ninja
 	cmake --build build -j $(JOBS)
