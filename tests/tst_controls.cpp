@@ -3,8 +3,10 @@
 #include "ui/picturebox.h"
 #include "ui/runtimeerror.h"
 #include "ui/textbox.h"
+#include "ui/window.h"
 
 #include <QFontMetricsF>
+#include <QScreen>
 #include <QtTest>
 
 using ui::rgb;
@@ -124,6 +126,30 @@ private slots:
         QVERIFY2(label.width() >= longest && label.width() <= longest + 15,
                  qPrintable(QString::number(label.width())));
         QVERIFY(label.height() > wideHeight); // narrow, the caption takes more lines
+    }
+
+    // What the screen shows, repaint by repaint: a transparent label shows the window's colour
+    // behind it, also after the colour changes and while the label slides along.
+    void transparentLabelShowsTheWindowBehindIt()
+    {
+        ui::Window window(6000, 3000);
+        window.setBackColor(ui::rgb(0, 255, 0));
+        ui::Label title(window.widget());
+        title.place(0, 0, 3000, 600);
+        title.setCaption("Curvanta");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.widget()));
+        const auto shownAt = [&](int x, int y) {
+            QCoreApplication::processEvents();
+            const QImage screen = window.widget()->screen()->grabWindow(0).toImage();
+            return screen.pixel(window.widget()->mapToGlobal(QPoint(x, y)));
+        };
+        QCOMPARE(shownAt(180, 30), qRgb(0, 255, 0)); // beside the text, inside the label
+        window.setBackColor(ui::rgb(0, 25, 0));
+        QCOMPARE(shownAt(180, 30), qRgb(0, 25, 0));
+        title.setLeft(1500);
+        QCOMPARE(shownAt(50, 30), qRgb(0, 25, 0)); // where the label was
+        QCOMPARE(shownAt(290, 30), qRgb(0, 25, 0));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "label.h"
 
+#include "lightweight.h"
 #include "screen.h"
 
 #include <QFontMetricsF>
@@ -11,29 +12,39 @@
 
 namespace ui {
 
-class LabelWidget : public QWidget
+class LabelWidget : public LightweightWidget
 {
 public:
-    LabelWidget(Label *label, QWidget *parent) : QWidget(parent), m_label(label)
+    LabelWidget(Label *label, QWidget *parent) : LightweightWidget(parent), m_label(label)
     {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
         m_text.setTextFormat(Qt::PlainText);
         m_text.setPerformanceHint(QStaticText::AggressiveCaching);
     }
+
+    bool isOpaque() const override { return m_label->m_opaque; }
 
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
+        fillBeneath(painter);
         if (m_label->m_opaque)
             painter.fillRect(rect(), toQColor(m_label->m_backColor));
         if (m_label->m_caption.isEmpty())
             return;
-        painter.setFont(m_label->currentFont());
+        // The laid-out text is kept between paints: the title repaints many times a second.
+        const QFont &font = m_label->currentFont();
+        const double wrapWidth = m_label->m_wordWrap ? width() : -1;
+        if (m_text.text() != m_label->m_caption || m_textFont != font
+            || m_text.textWidth() != wrapWidth) {
+            m_text.setText(m_label->m_caption);
+            m_text.setTextWidth(wrapWidth);
+            m_textFont = font;
+            m_text.prepare(QTransform(), font);
+        }
+        painter.setFont(font);
         painter.setPen(toQColor(m_label->m_foreColor));
-        const int flags
-                = Qt::AlignLeft | Qt::AlignTop | (m_label->m_wordWrap ? Qt::TextWordWrap : 0);
-        painter.drawText(rect(), flags, m_label->m_caption);
+        painter.drawStaticText(0, 0, m_text);
     }
 
 private:
@@ -102,7 +113,7 @@ void Label::setForeColor(Colour colour)
 void Label::setOpaque(bool opaque)
 {
     m_opaque = opaque;
-    m_label->setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+    LightweightWidget::refreshOverlaps(m_label->parentWidget());
 }
 
 void Label::setAutoSize(bool autoSize, bool wordWrap)
@@ -111,6 +122,11 @@ void Label::setAutoSize(bool autoSize, bool wordWrap)
     m_wordWrap = wordWrap;
     m_effectiveWidth = m_width;
     applyGeometry();
+}
+
+void Label::geometryApplied()
+{
+    LightweightWidget::refreshOverlaps(m_label->parentWidget());
 }
 
 QRect Label::pixelRect() const

@@ -38,6 +38,7 @@ public:
 
 protected:
     QRect pixelRect() const override;
+    void geometryApplied() override;
 
 private:
     friend class LabelWidget;

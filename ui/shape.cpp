@@ -1,18 +1,20 @@
 #include "shape.h"
 
+#include "lightweight.h"
+
 #include <QPainter>
 
 namespace ui {
 
 namespace {
 
-class ShapeWidget : public QWidget
+class ShapeWidget : public LightweightWidget
 {
 public:
-    ShapeWidget(QWidget *parent, Colour fill) : QWidget(parent), m_fill(toQColor(fill))
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
+    ShapeWidget(QWidget *parent, Colour fill)
+        : LightweightWidget(parent), m_fill(toQColor(fill)) { }
+
+    bool isOpaque() const override { return true; }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -30,5 +32,10 @@ private:
 } // namespace
 
 Shape::Shape(QWidget *container, Colour fill) : Control(new ShapeWidget(container, fill)) { }
+
+void Shape::geometryApplied()
+{
+    LightweightWidget::refreshOverlaps(widget()->parentWidget());
+}
 
 } // namespace ui

@@ -9,6 +9,9 @@ class Shape : public Control
 {
 public:
     Shape(QWidget *container, Colour fill);
+
+protected:
+    void geometryApplied() override;
 };
 
 } // namespace ui

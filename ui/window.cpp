@@ -1,5 +1,6 @@
 #include "window.h"
 
+#include "lightweight.h"
 #include "screen.h"
 
 #include <QGuiApplication>
@@ -113,6 +114,7 @@ void Window::setBackColor(Colour colour)
     if (colour == m_backColor)
         return;
     m_backColor = colour;
+    LightweightWidget::setPlainBackground(m_window, toQColor(colour));
     m_window->update();
 }
 
