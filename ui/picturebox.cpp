@@ -1,5 +1,6 @@
 #include "picturebox.h"
 
+#include "runtimeerror.h"
 #include "screen.h"
 
 #include <QFileInfo>
@@ -131,7 +132,14 @@ void PictureBox::rebuildBackground(bool keepDrawing)
     m_devicePerTwip = m_dpr / Screen::mapping().perPixel();
     const QSize device(int(std::ceil(m_surface->width() * m_dpr)),
                        int(std::ceil(m_surface->height() * m_dpr)));
-    m_background = QImage(device, QImage::Format_RGB32);
+    QImage background(device, QImage::Format_RGB32);
+    if (background.isNull() && !device.isEmpty())
+        throw RuntimeError(RuntimeError::Kind::ToolkitError,
+                           QStringLiteral("There is not enough memory for a plot area of %1 x %2 "
+                                          "pixels.")
+                                   .arg(device.width())
+                                   .arg(device.height()));
+    m_background = background;
     m_background.setDevicePixelRatio(m_dpr);
     m_background.fill(toQColor(m_backColor));
     if (!m_picture.isNull()) {
