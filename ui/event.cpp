@@ -13,9 +13,9 @@ namespace {
 void showErrorDialog(const QString &handler, const RuntimeError &error)
 {
     // Application-modal but not blocking: the handler has already ended, and a nested event loop
-    // here would let the next event run inside this one.
-    // Parented to the window the user was working in, which takes the focus back afterwards
-    // (also where no window manager hands it back).
+    // here would let the next event run inside this one. The dialog belongs to the window the
+    // user was working in, which takes the focus back afterwards, also where no window manager
+    // would hand it back.
     QPointer<QWidget> owner = QApplication::activeWindow();
     auto *box = new QMessageBox(QMessageBox::Critical, QApplication::applicationName(),
                                 error.title(), QMessageBox::Ok, owner);
