@@ -113,7 +113,7 @@ void Label::setForeColor(Colour colour)
 void Label::setOpaque(bool opaque)
 {
     m_opaque = opaque;
-    LightweightWidget::refreshOverlaps(m_label->parentWidget());
+    m_label->placed();
 }
 
 void Label::setAutoSize(bool autoSize, bool wordWrap)
@@ -126,7 +126,7 @@ void Label::setAutoSize(bool autoSize, bool wordWrap)
 
 void Label::geometryApplied()
 {
-    LightweightWidget::refreshOverlaps(m_label->parentWidget());
+    m_label->placed();
 }
 
 QRect Label::pixelRect() const

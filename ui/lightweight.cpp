@@ -3,8 +3,6 @@
 #include <QPainter>
 #include <QVariant>
 
-#include <vector>
-
 namespace ui {
 
 namespace {
@@ -28,24 +26,34 @@ void LightweightWidget::setPlainBackground(QWidget *container, const QColor &col
     }
 }
 
-void LightweightWidget::refreshOverlaps(QWidget *container)
+template<typename Visit> void LightweightWidget::forEachSibling(Visit visit) const
 {
-    if (!container)
-        return;
-    std::vector<LightweightWidget *> widgets;
-    for (QObject *child : container->children()) {
-        if (auto *widget = dynamic_cast<LightweightWidget *>(child))
-            widgets.push_back(widget);
+    for (QObject *child : parentWidget()->children()) {
+        auto *widget = dynamic_cast<LightweightWidget *>(child);
+        if (widget && widget != this)
+            visit(widget);
     }
-    const bool plain = container->property(kPlainBackground).isValid();
-    for (LightweightWidget *widget : widgets) {
-        bool alone = plain;
-        for (const LightweightWidget *other : widgets) {
-            if (other != widget && alone && other->geometry().intersects(widget->geometry()))
-                alone = false;
-        }
-        widget->setAttribute(Qt::WA_OpaquePaintEvent, widget->isOpaque() || alone);
-    }
+}
+
+void LightweightWidget::decideOpacity()
+{
+    bool alone = parentWidget()->property(kPlainBackground).isValid();
+    forEachSibling([&](const LightweightWidget *other) {
+        alone = alone && !other->geometry().intersects(geometry());
+    });
+    setAttribute(Qt::WA_OpaquePaintEvent, isOpaque() || alone);
+}
+
+void LightweightWidget::placed()
+{
+    // Only the widgets this one left or reached can have changed: the title slides every tick.
+    const QRect before = m_placed;
+    m_placed = geometry();
+    decideOpacity();
+    forEachSibling([&](LightweightWidget *other) {
+        if (other->geometry().intersects(before) || other->geometry().intersects(m_placed))
+            other->decideOpacity();
+    });
 }
 
 void LightweightWidget::fillBeneath(QPainter &painter) const

@@ -18,8 +18,9 @@ public:
     // Whether this one fills its whole rectangle itself.
     virtual bool isOpaque() const = 0;
 
-    // Works out again, for every such widget in `container`, whether it can paint opaquely.
-    static void refreshOverlaps(QWidget *container);
+    // Call after this widget has been placed, resized or made (non-)opaque: decides again
+    // whether it, and any such widget it overlapped before or overlaps now, can paint opaquely.
+    void placed();
 
     // A container whose background is one plain colour says so here; others show a picture.
     static void setPlainBackground(QWidget *container, const QColor &colour);
@@ -28,6 +29,12 @@ protected:
     // Fills the rectangle with the container's colour where this transparent widget paints
     // opaquely; call first in paintEvent.
     void fillBeneath(class QPainter &painter) const;
+
+private:
+    template<typename Visit> void forEachSibling(Visit visit) const;
+    void decideOpacity();
+
+    QRect m_placed;
 };
 
 } // namespace ui

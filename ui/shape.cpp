@@ -35,7 +35,7 @@ Shape::Shape(QWidget *container, Colour fill) : Control(new ShapeWidget(containe
 
 void Shape::geometryApplied()
 {
-    LightweightWidget::refreshOverlaps(widget()->parentWidget());
+    static_cast<LightweightWidget *>(widget())->placed();
 }
 
 } // namespace ui
