@@ -1,5 +1,7 @@
 #pragma once
 
+#include "accessibility.h"
+
 #include "ui/combobox.h"
 #include "ui/commandbutton.h"
 #include "ui/label.h"
@@ -59,6 +61,11 @@ public:
     ui::Label L4 {w};
     ui::Label L3 {w};
     ui::Label L2 {w};
+
+    // Beside the design: what the plot area holds, told for screen readers, and the status they
+    // announce news through.
+    PlotStory story;
+    QWidget *announcer = nullptr;
 
 private:
     void design();

@@ -4,6 +4,7 @@
 #include "screen.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -12,6 +13,8 @@
 #include <cmath>
 
 namespace ui {
+
+constexpr int kCrosshairArm = 10; // pixels
 
 class Surface : public QWidget
 {
@@ -29,6 +32,26 @@ protected:
         QPainter painter(this);
         painter.setClipRect(event->rect());
         painter.drawImage(QPointF(0, 0), m_box->m_image);
+        if (m_box->m_crosshair) {
+            const QPoint c = m_box->globalPosition(*m_box->m_crosshair) - mapToGlobal(QPoint());
+            painter.setPen(QPen(Qt::blue, 1));
+            painter.drawLine(c.x() - kCrosshairArm, c.y(), c.x() + kCrosshairArm, c.y());
+            painter.drawLine(c.x(), c.y() - kCrosshairArm, c.x(), c.y() + kCrosshairArm);
+        }
+    }
+
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        if (m_box->m_pointerHook)
+            m_box->m_pointerHook(event->position() * Screen::mapping().perPixel());
+        QWidget::mouseMoveEvent(event);
+    }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (m_box->keyHook && m_box->keyHook(event->key()))
+            return;
+        QWidget::keyPressEvent(event);
     }
 
     void mouseDoubleClickEvent(QMouseEvent *event) override
@@ -247,6 +270,29 @@ void PictureBox::stampDot(double cx, double cy, QRgb colour)
     }
     if (drew)
         markDirty(QRect(bx, by, d, d));
+}
+
+void PictureBox::setPointerHook(std::function<void(QPointF)> hook)
+{
+    m_pointerHook = std::move(hook);
+    m_surface->setMouseTracking(static_cast<bool>(m_pointerHook));
+}
+
+QPoint PictureBox::globalPosition(QPointF twips) const
+{
+    return m_surface->mapToGlobal((twips / Screen::mapping().perPixel()).toPoint());
+}
+
+void PictureBox::setCrosshair(std::optional<QPointF> twips)
+{
+    const auto area = [this](const std::optional<QPointF> &at) {
+        if (!at)
+            return QRect();
+        const QPoint c = (*at / Screen::mapping().perPixel()).toPoint();
+        return QRect(c, c).adjusted(-kCrosshairArm, -kCrosshairArm, kCrosshairArm, kCrosshairArm);
+    };
+    m_surface->update(area(m_crosshair) | area(twips));
+    m_crosshair = twips;
 }
 
 QRgb PictureBox::pixelAt(float x, float y) const

@@ -5,6 +5,8 @@
 
 #include <QImage>
 
+#include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -49,6 +51,16 @@ public:
 
     Event dblClick;
 
+    // Input beside the design's events, for readouts: the pointer moving over the box (a point
+    // in twips), and a key pressed while the box has the focus, which the hook may use up.
+    void setPointerHook(std::function<void(QPointF twips)> hook);
+    std::function<bool(int key)> keyHook;
+    // Where a point given in twips lies on the screen, in pixels.
+    QPoint globalPosition(QPointF twips) const;
+    // A crosshair shown over the drawing at a point in twips, without entering the image.
+    void setCrosshair(std::optional<QPointF> twips);
+    const std::optional<QPointF> &crosshair() const { return m_crosshair; }
+
 protected:
     void geometryApplied() override;
 
@@ -73,6 +85,8 @@ private:
     bool m_autoRedraw = true;
     double m_dpr = 1.0;
     double m_devicePerTwip = 1.0 / 15.0;
+    std::function<void(QPointF)> m_pointerHook;
+    std::optional<QPointF> m_crosshair; // twips
     std::vector<std::pair<int, int>> m_spans;
     int m_spanWidth = 0;
 };
