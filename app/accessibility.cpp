@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QRegularExpression>
@@ -28,8 +29,9 @@ QString tr(const char *text)
 struct Presentation
 {
     enum class Kind { Window, Container, Caption, Decoration, Announcer } kind;
-    const ui::Label *caption = nullptr; // a Caption's label
-    QWidget *labels = nullptr;          // the field a Caption names
+    const ui::Label *caption = nullptr; // a Caption's label, read as it reads now
+    QWidget *shownAs = nullptr;         // the visible widget a Caption stands in for
+    bool listed = true;                 // whether its container lists it
 };
 
 QHash<const QObject *, Presentation> &presentations()
@@ -48,7 +50,7 @@ void present(QWidget *widget, Presentation presentation)
 bool hidden(const QObject *object)
 {
     const auto it = presentations().constFind(object);
-    return it != presentations().constEnd() && it->kind == Presentation::Kind::Decoration;
+    return it != presentations().constEnd() && !it->listed;
 }
 
 // A widget whose decorative children are left out of the tree.
@@ -90,7 +92,10 @@ private:
     }
 };
 
-// A label read by its caption as it reads now, and tied to the field it names.
+// A caption, read as it reads now. Screen readers on Linux find a field's label through the
+// field's labelled-by relation, which Qt draws from a label widget whose buddy the field is;
+// the window's captions are drawn on its surface, so each field gets a hidden buddy label that
+// stands in for its caption, in the caption's place.
 class Caption : public QAccessibleWidget
 {
 public:
@@ -100,23 +105,52 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name)
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        if (m_presentation.caption)
             return m_presentation.caption->caption();
-        return QAccessibleWidget::text(t);
+        const auto *label = qobject_cast<const QLabel *>(object());
+        return label ? label->text() : QString();
+    }
+    QRect rect() const override { return shown() ? shown()->rect() : QAccessibleWidget::rect(); }
+    QAccessible::State state() const override
+    {
+        return shown() ? shown()->state() : QAccessibleWidget::state();
     }
     QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override
     {
         auto related = QAccessibleWidget::relations(match);
-        if (m_presentation.labels && (match & QAccessible::Labelled))
-            related.append({QAccessible::queryAccessibleInterface(m_presentation.labels),
-                            QAccessible::Labelled});
+        const auto *label = qobject_cast<const QLabel *>(object());
+        if (label && label->buddy() && (match & QAccessible::Labelled))
+            related.append(
+                    {QAccessible::queryAccessibleInterface(label->buddy()), QAccessible::Labelled});
         return related;
     }
 
 private:
+    QAccessibleInterface *shown() const
+    {
+        return m_presentation.shownAs
+                ? QAccessible::queryAccessibleInterface(m_presentation.shownAs)
+                : nullptr;
+    }
+
     Presentation m_presentation;
 };
+
+// The hidden label that names `field` for assistive technology.
+void labelField(QWidget *field, const QString &text, const ui::Label *caption)
+{
+    auto *label = new QLabel(text, field->parentWidget());
+    label->setBuddy(field);
+    label->hide();
+    present(label,
+            {Presentation::Kind::Caption, caption, caption ? caption->widget() : nullptr,
+             caption != nullptr});
+    if (caption)
+        present(caption->widget(), {Presentation::Kind::Decoration, nullptr, nullptr, false});
+}
 
 QAccessibleInterface *presentationFactory(const QString &, QObject *object)
 {
@@ -244,19 +278,20 @@ void nameControls(Form1 &form)
     present(form.P.widget(), {Kind::Container});
     for (ui::Control *decoration : std::initializer_list<ui::Control *> {
                  &form.s1, &form.s2, &form.s3, &form.s4, &form.Shape1_3, &form.Label1, &form.mes})
-        present(decoration->widget(), {Kind::Decoration});
+        present(decoration->widget(), {Kind::Decoration, nullptr, nullptr, false});
 
     const char *letters[4] = {"a", "b", "c", "d"};
     for (int i = 0; i < 4; ++i) {
-        present(form.L6[i].widget(), {Kind::Caption, &form.L6[i], form.T6[i].widget()});
+        labelField(form.T6[i].widget(), form.L6[i].caption(), &form.L6[i]);
         name(form.T6[i],
              tr("%1 coefficient %2").arg(form.L6[i].caption(), QLatin1String(letters[i])));
     }
-    present(form.L2.widget(), {Kind::Caption, &form.L2, form.V1.widget()});
-    present(form.L3.widget(), {Kind::Caption, &form.L3, form.V2.widget()});
-    present(form.L4.widget(), {Kind::Caption, &form.L4, form.V1.widget()});
-    present(form.L5.widget(), {Kind::Caption, &form.L5, form.V2.widget()});
-    present(form.cl.widget(), {Kind::Caption, &form.cl, form.P.widget()});
+    labelField(form.V1.widget(), form.L2.caption(), &form.L2);
+    labelField(form.V2.widget(), form.L3.caption(), &form.L3);
+    // The list has no caption of its own on the window; its label is heard, not seen.
+    labelField(form.l1.widget(), tr("Function"), nullptr);
+    for (ui::Label *label : {&form.L4, &form.L5, &form.cl})
+        present(label->widget(), {Kind::Caption, label});
     form.L4.widget()->setAccessibleDescription(tr("Lower x limit value"));
     form.L5.widget()->setAccessibleDescription(tr("Upper x limit value"));
     name(form.V1, tr("%1: lower x limit").arg(form.L2.caption()));

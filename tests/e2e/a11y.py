@@ -77,9 +77,11 @@ with Session(sys.argv[1]) as s:
                     ("label", "-X values"), ("label", "a="), ("text", "d= coefficient d")]:
         assert control in named, (control, named)
     assert ("filler", "") not in named, named  # corner blocks, red square, title, credit
-    relation = get("label", "c=").getRelationSet()[0]
-    assert relation.getRelationType() == pyatspi.RELATION_LABEL_FOR
-    assert relation.getTarget(0).name == "c= coefficient c", relation.getTarget(0)
+    for field, label in [(("text", "c= coefficient c"), "c="), (("combo box", "Select Function"),
+                                                                "Function")]:
+        relation = get(*field).getRelationSet()[0]
+        assert relation.getRelationType() == pyatspi.RELATION_LABELLED_BY, field
+        assert relation.getTarget(0).name == label, relation.getTarget(0)
     area = get("filler", "Plot area")
     box = area.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     windows = lambda: len(s.xdotool("search", "--onlyvisible", "--name", "").split())
