@@ -173,10 +173,9 @@ QAccessibleInterface *presentationFactory(const QString &, QObject *object)
     return new QAccessibleWidget(widget, QAccessible::NoRole);
 }
 
-const QString &emptyPlot()
+QString emptyPlot()
 {
-    static const QString text = tr("Empty: only the axes are drawn.");
-    return text;
+    return tr("Empty: only the axes are drawn.");
 }
 
 QString number(double value)
