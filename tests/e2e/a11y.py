@@ -82,8 +82,7 @@ with Session(sys.argv[1]) as s:
         relation = get(*field).getRelationSet()[0]
         assert relation.getRelationType() == pyatspi.RELATION_LABELLED_BY, field
         assert relation.getTarget(0).name == label, relation.getTarget(0)
-    area = get("filler", "Plot area")
-    box = area.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    box = (area := get("filler", "Plot area")).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     windows = lambda: len(s.xdotool("search", "--onlyvisible", "--name", "").split())
     shown = windows()
     hover = lambda: s.xdotool("mousemove", str(box.x + 40), str(box.y + 40), "mousemove_relative",
@@ -94,7 +93,8 @@ with Session(sys.argv[1]) as s:
     assert not events and windows() == shown, events
 
     def plot(entries_down, lower, upper):
-        get("text", "Function").queryComponent().grabFocus()
+        (edit := get("text", "Function")).queryComponent().grabFocus()
+        wait(lambda: edit.getState().contains(pyatspi.STATE_FOCUSED), "the list took no focus")
         s.keys(*["Down"] * entries_down)
         get("scroll bar", "-X values: lower x limit").queryValue().currentValue = lower
         get("scroll bar", "+x limit: upper x limit").queryValue().currentValue = upper
