@@ -43,7 +43,7 @@ def pump(seconds):
 def wait(condition, what, timeout=10):
     deadline = time.monotonic() + timeout
     while not condition():
-        assert time.monotonic() < deadline, what
+        assert time.monotonic() < deadline, what() if callable(what) else what
         pump(0.05)
 
 
@@ -102,7 +102,7 @@ with Session(sys.argv[1]) as s:
 
     plot(2, -12, 12)
     sine = "bsin(ax) with a = 1, b = 1, for x from -10 to 10"
-    wait(lambda: announced("Plotted: %s." % sine), "the plot was not announced")
+    wait(lambda: announced("Plotted: %s." % sine), lambda: (area.description, events))
     assert area.description == sine + "." and get("label", "12"), area.description
     wait(lambda: [hover(), windows() > shown][1], "no tooltip over the plot after a plot")
 
