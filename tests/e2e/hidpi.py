@@ -44,7 +44,7 @@ def main(argv):
             failures.append(message)
 
     with Session(os.path.abspath(argv[1]), scale=SCALE) as session:
-        image = session.shot()
+        image = session.wait_for(lambda im: not is_dark(im.pixel(P_LEFT + 160, CENTRE_Y - 20)))
         # A row through cells of the graph paper, clear of V1, the corner blocks and the y axis:
         # rules 2 pixels wide become 4 device pixels of cyan between white, nothing blurred.
         row = [image.pixel(x, P_TOP + 100) for x in range(int(P_LEFT) + 120, CENTRE_X - 10)]
