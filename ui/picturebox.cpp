@@ -18,7 +18,10 @@ class Surface : public QWidget
 public:
     Surface(PictureBox *box, QWidget *parent) : QWidget(parent), m_box(box)
     {
-        setAttribute(Qt::WA_OpaquePaintEvent);
+        // Deliberately not WA_OpaquePaintEvent, although the image covers every pixel: Qt paints
+        // a moved opaque widget on its own, without the siblings stacked above it, so the range
+        // bar placed over the box's edge at activation was painted over at the first paint on
+        // larger screens.
         setAttribute(Qt::WA_StaticContents);
         setFocusPolicy(Qt::StrongFocus);
     }
