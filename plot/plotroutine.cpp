@@ -22,7 +22,7 @@ constexpr ui::Colour kDotColour = ui::rgb(255, 0, 0);
 constexpr float kMarkerRadius = 100; // twips
 // The bars allow at most 50,001 steps. Far beyond that lies only a range whose ends are so large
 // that adding 0.001 no longer moves x, and the walk would never end.
-constexpr long kMaxSteps = 5'000'000;
+constexpr long kMaxSteps = 1'000'000;
 
 QString quoted(const QString &text)
 {
