@@ -1,9 +1,6 @@
 #!/usr/bin/env python3
-"""The first paint on screens of common sizes, one X server each: the lower-limit bar V1, which
-overlaps the plot area's left edge, shows both its arrows on top of the plot area.
-
-Usage: screens.py PATH-TO-CURVANTA
-"""
+"""The first paint on screens of common sizes, one X server each: the lower-limit bar V1 shows
+both arrows on top of the plot area's edge, which it overlaps. Usage: screens.py PATH-TO-CURVANTA"""
 
 import os
 import sys
@@ -28,8 +25,7 @@ def main(argv):
             image = session.shot()
         # The plot area is two thirds of the screen in its middle; V1 starts 100 twips to the
         # left of it and is as high as it, with square arrow buttons at both ends.
-        left, right = w / 6 + 1, w / 6 + px(495 - 100) - 1
-        button = px(495)
+        left, right, button = w / 6 + 1, w / 6 + px(495 - 100) - 1, px(495)
         arrows = [image.count(left, y, right, y + button, is_arrow)
                   for y in (h / 6, h * 5 / 6 - button)]
         ok = min(arrows) >= 5

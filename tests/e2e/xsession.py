@@ -1,9 +1,7 @@
-"""A private X server with the program on it, driven by real input events (end-to-end tests, soak
-run). Screenshots come from ImageMagick's `import` as binary PPM."""
+"""A private X server with the program on it, driven by real input events, watched by `import`."""
 
 import os
 import re
-import signal
 import subprocess
 import time
 
@@ -19,9 +17,7 @@ class Image:
     """One screenshot of the whole screen, 24-bit RGB."""
 
     def __init__(self, ppm):
-        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", ppm)
-        if not header:
-            raise ValueError("not an 8-bit binary PPM")
+        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", ppm)  # 8-bit binary PPM
         self.width, self.height = int(header[1]), int(header[2])
         self.data = ppm[header.end():]
         self.ppm = ppm
@@ -33,9 +29,9 @@ class Image:
     def region(self, x0, y0, x1, y1):
         """Every pixel of the rectangle [x0, x1) x [y0, y1), as (x, y, rgb)."""
         for y in range(int(y0), int(y1)):
+            row = 3 * y * self.width
             for x in range(int(x0), int(x1)):
-                offset = 3 * (y * self.width + x)
-                yield x, y, tuple(self.data[offset : offset + 3])
+                yield x, y, tuple(self.data[row + 3 * x : row + 3 * x + 3])
 
     def count(self, x0, y0, x1, y1, predicate):
         return sum(1 for _, _, rgb in self.region(x0, y0, x1, y1) if predicate(rgb))
@@ -73,13 +69,11 @@ def is_white(rgb):
 
 
 def is_orange(rgb):
-    """The value labels' text colour RGB(255, 128, 0), core pixels only: the labels are
-    transparent, so their anti-aliased edges take the colour of the cycling background."""
+    """The value labels' RGB(255, 128, 0), core pixels only (edges blend with the background)."""
     return rgb[0] >= 252 and 125 <= rgb[1] <= 131 and rgb[2] <= 3
 
 
-def is_list_green(rgb):
-    """The function list's text colour RGB(0, 192, 0), apart from the window's pure green."""
+def is_list_green(rgb):  # the function list's text RGB(0, 192, 0), not the window's pure green
     return rgb[0] <= 60 and 150 <= rgb[1] <= 215 and rgb[2] <= 60
 
 
@@ -94,8 +88,7 @@ class Session:
     """Xvfb on a display of its own choosing, the program on it, the means to drive and watch."""
 
     def __init__(self, program, log=None, scale=1, size=(SCREEN_W, SCREEN_H)):
-        """size: the screen in pixels as the program lays it out; scale: Qt's scale factor, the
-        screen having scale times as many device pixels each way."""
+        # size: the screen in pixels, each of them scale x scale device pixels
         self.program, self.scale = program, scale
         self.size = (size[0] * scale, size[1] * scale)
         self.log = log or (lambda message: None)
@@ -115,10 +108,8 @@ class Session:
         self.log("Xvfb on %s" % self.display)
 
     def start_program(self, timeout=30):
-        env = dict(self.env, QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8", LANG="C.UTF-8")
-        env.pop("QT_SCALE_FACTOR", None)
-        if self.scale != 1:
-            env["QT_SCALE_FACTOR"] = str(self.scale)
+        env = dict(self.env, QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8", LANG="C.UTF-8",
+                   QT_SCALE_FACTOR=str(self.scale))
         self.app = subprocess.Popen([self.program], env=env, stdout=subprocess.DEVNULL,
                                     stderr=subprocess.DEVNULL)
         out = self.xdotool("search", "--sync", "--onlyvisible", "--name", "^Curvanta",
@@ -131,14 +122,13 @@ class Session:
         self.log("program pid %d, window %d" % (self.app.pid, self.main_window))
 
     def stop(self):
-        for proc in (self.app, self.xvfb):
-            if proc is not None and proc.poll() is None:
-                proc.send_signal(signal.SIGTERM)
-                try:
-                    proc.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    proc.kill()
-                    proc.wait()
+        for proc in filter(None, (self.app, self.xvfb)):
+            proc.terminate()
+            try:
+                proc.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                proc.kill()
+                proc.wait()
 
     def __enter__(self):
         try:
@@ -181,7 +171,8 @@ class Session:
             time.sleep(interval)
 
     def visible_windows(self):
-        return [int(w) for w in self.xdotool("search", "--onlyvisible", "--name", "^Curvanta").split()]
+        out = self.xdotool("search", "--onlyvisible", "--name", "^Curvanta")
+        return [int(w) for w in out.split()]
 
     def dialogs(self):
         return [w for w in self.visible_windows() if w != self.main_window]
