@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "curvanta_version.h"
+
 #include <QApplication>
 #include <QIcon>
 
@@ -8,7 +10,6 @@
 
 namespace {
 
-const char *const kVersion = "1.00";
 const char *const kUsage = "Usage: curvanta [--help] [--version]\n";
 
 int usageError()
@@ -30,7 +31,7 @@ int main(int argc, char *argv[])
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("Curvanta %s\n", kVersion);
+            std::printf("Curvanta %s\n", kCurvantaVersion);
             return 0;
         }
         if (std::strncmp(argv[i], "--", 2) == 0)
@@ -41,7 +42,7 @@ int main(int argc, char *argv[])
     if (QCoreApplication::arguments().size() > 1)
         return usageError();
     QApplication::setApplicationName(QStringLiteral("Curvanta"));
-    QApplication::setApplicationVersion(QLatin1String(kVersion));
+    QApplication::setApplicationVersion(QLatin1String(kCurvantaVersion));
     QIcon icon;
     for (const char *size : {"16", "32", "64"})
         icon.addFile(QStringLiteral(":/icon-%1.png").arg(QLatin1String(size)));

@@ -10,6 +10,8 @@
 #include "ui/picturebox.h"
 #include "ui/textbox.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace plot {
@@ -18,6 +20,9 @@ namespace {
 
 constexpr ui::Colour kDotColour = ui::rgb(255, 0, 0);
 constexpr float kMarkerRadius = 100; // twips
+// The bars allow at most 50,001 steps. Far beyond that lies only a range whose ends are so large
+// that adding 0.001 no longer moves x, and the walk would never end.
+constexpr long kMaxSteps = 1'000'000;
 
 QString quoted(const QString &text)
 {
@@ -89,10 +94,18 @@ void Cp_Click(const PlotControls &c)
     Coefficients k;
     double code = 0;
     bool first = true;
+    long steps = 0;
     clearUpperVectorState();
     double x = checked::div(lower, 1.2);
     try {
         for (; x <= x1; x = checked::add(x, 0.001)) {
+            if (++steps > kMaxSteps)
+                throw ui::RuntimeError(
+                        ui::RuntimeError::Kind::Overflow,
+                        QCoreApplication::translate("plot::Cp_Click",
+                                                    "The x range from %1 to %2 holds too many "
+                                                    "steps of 0.001 to plot.")
+                                .arg(c.L4.caption(), c.L5.caption()));
             if (first) {
                 k.a = coefficient(*c.T6[0], "a=", c.locale);
                 k.b = coefficient(*c.T6[1], "b=", c.locale);

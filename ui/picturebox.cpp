@@ -3,6 +3,7 @@
 #include "runtimeerror.h"
 #include "screen.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,6 +12,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <utility>
 
 namespace ui {
 
@@ -21,7 +24,10 @@ class Surface : public QWidget
 public:
     Surface(PictureBox *box, QWidget *parent) : QWidget(parent), m_box(box)
     {
-        setAttribute(Qt::WA_OpaquePaintEvent);
+        // Deliberately not WA_OpaquePaintEvent, although the image covers every pixel: Qt paints
+        // a moved opaque widget on its own, without the siblings stacked above it, so the range
+        // bar placed over the box's edge at activation was painted over at the first paint on
+        // larger screens.
         setAttribute(Qt::WA_StaticContents);
         setFocusPolicy(Qt::StrongFocus);
     }
@@ -95,7 +101,31 @@ bool clipSegment(QPointF &p, QPointF &q, const QRectF &bounds)
     return true;
 }
 
+bool g_failNextAllocation = false;
+
+QImage allocate(QSize device)
+{
+    if (std::exchange(g_failNextAllocation, false))
+        return QImage();
+    return QImage(device, QImage::Format_RGB32);
+}
+
+[[noreturn]] void outOfImageMemory(QSize device)
+{
+    throw RuntimeError(RuntimeError::Kind::ToolkitError,
+                       QCoreApplication::translate("ui::PictureBox",
+                                                   "There is not enough memory for a plot area of "
+                                                   "%1 x %2 pixels.")
+                               .arg(device.width())
+                               .arg(device.height()));
+}
+
 } // namespace
+
+void PictureBox::failNextImageAllocation()
+{
+    g_failNextAllocation = true;
+}
 
 PictureBox::PictureBox(QWidget *container) : Control(new Surface(this, container))
 {
@@ -151,31 +181,43 @@ void PictureBox::geometryApplied()
 
 void PictureBox::rebuildBackground(bool keepDrawing)
 {
-    m_dpr = m_surface->devicePixelRatioF();
-    m_devicePerTwip = m_dpr / Screen::mapping().perPixel();
-    const QSize device(int(std::ceil(m_surface->width() * m_dpr)),
-                       int(std::ceil(m_surface->height() * m_dpr)));
-    QImage background(device, QImage::Format_RGB32);
-    if (background.isNull() && !device.isEmpty())
-        throw RuntimeError(RuntimeError::Kind::ToolkitError,
-                           QStringLiteral("There is not enough memory for a plot area of %1 x %2 "
-                                          "pixels.")
-                                   .arg(device.width())
-                                   .arg(device.height()));
-    m_background = background;
-    m_background.setDevicePixelRatio(m_dpr);
-    m_background.fill(toQColor(m_backColor));
+    const double dpr = m_surface->devicePixelRatioF();
+    const QSize device(int(std::ceil(m_surface->width() * dpr)),
+                       int(std::ceil(m_surface->height() * dpr)));
+    QImage background = allocate(device);
+    QImage image = allocate(device);
+    if ((background.isNull() || image.isNull()) && !device.isEmpty())
+        outOfImageMemory(device);
+    background.setDevicePixelRatio(dpr);
+    background.fill(toQColor(m_backColor));
     if (!m_picture.isNull()) {
-        QPainter painter(&m_background);
+        QPainter painter(&background);
         painter.drawImage(QPointF(0, 0), m_picture);
     }
-    const QImage drawn = keepDrawing ? m_image : QImage();
-    m_image = m_background;
-    if (!drawn.isNull()) {
-        QPainter painter(&m_image);
-        painter.drawImage(QPointF(0, 0), drawn);
+    image.setDevicePixelRatio(dpr);
+    if (!image.isNull()) {
+        QPainter painter(&image);
+        painter.drawImage(QPointF(0, 0), background);
+        if (keepDrawing && !m_image.isNull())
+            painter.drawImage(QPointF(0, 0), m_image);
     }
+    m_dpr = dpr;
+    m_devicePerTwip = m_dpr / Screen::mapping().perPixel();
+    m_background = background;
+    m_image = image;
     markDirty(m_image.rect());
+}
+
+void PictureBox::detachImage()
+{
+    if (m_image.isDetached() || m_image.isNull())
+        return;
+    QImage own = allocate(m_image.size());
+    if (own.isNull())
+        outOfImageMemory(m_image.size());
+    own.setDevicePixelRatio(m_dpr);
+    std::memcpy(own.bits(), m_image.constBits(), size_t(m_image.sizeInBytes()));
+    m_image = own;
 }
 
 void PictureBox::cls()
@@ -196,6 +238,9 @@ void PictureBox::line(float x1, float y1, float x2, float y2)
 
 void PictureBox::line(float x1, float y1, float x2, float y2, Colour colour)
 {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return;
+    detachImage();
     QPointF p = toDevice(x1, y1);
     QPointF q = toDevice(x2, y2);
     const QColor pen = toQColor(colour);
@@ -221,6 +266,7 @@ void PictureBox::circle(float x, float y, float radius, Colour colour)
     if (!std::isfinite(centre.x()) || !std::isfinite(centre.y()) || !std::isfinite(r)
         || std::abs(centre.x()) > 1e6 || std::abs(centre.y()) > 1e6 || std::abs(r) > 1e6)
         return;
+    detachImage();
     QPainter painter(&m_image);
     painter.setPen(QPen(toQColor(colour), m_drawWidth));
     painter.drawEllipse(centre, r, r);

@@ -60,6 +60,8 @@ public:
     // A crosshair shown over the drawing at a point in twips, without entering the image.
     void setCrosshair(std::optional<QPointF> twips);
     const std::optional<QPointF> &crosshair() const { return m_crosshair; }
+    // For tests: the next image the box needs cannot be allocated, as when memory runs out.
+    static void failNextImageAllocation();
 
 protected:
     void geometryApplied() override;
@@ -67,7 +69,10 @@ protected:
 private:
     friend class Surface;
     // Remakes the background for the current size; a resize keeps what was drawn.
+    // Throws, leaving the box as it was, where the images cannot be allocated.
     void rebuildBackground(bool keepDrawing);
+    // Makes the drawing its own copy before it is drawn on (after Cls it shares the background).
+    void detachImage();
     void stampDot(double cx, double cy, QRgb colour);
     const std::vector<std::pair<int, int>> &dotSpans(int deviceWidth);
     void markDirty(const QRect &deviceRect);

@@ -1,5 +1,7 @@
 #include "runtimeerror.h"
 
+#include <QCoreApplication>
+
 namespace ui {
 
 RuntimeError::RuntimeError(Kind kind, const QString &detail)
@@ -25,6 +27,10 @@ QString RuntimeError::kindName(Kind kind)
         return QStringLiteral("Invalid floating-point operation");
     case Kind::ToolkitError:
         break;
+    case Kind::OutOfMemory:
+        return QCoreApplication::translate("ui::RuntimeError", "Out of memory");
+    case Kind::Unexpected:
+        return QCoreApplication::translate("ui::RuntimeError", "Unexpected error");
     }
     return QStringLiteral("Window system error");
 }

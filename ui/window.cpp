@@ -28,11 +28,17 @@ protected:
     }
 
     // A window manager adds its frame only after the window is shown; the outer size written
-    // before that is applied again once the frame is known.
-    void moveEvent(QMoveEvent *) override { m_window->frameMayHaveChanged(); }
-    void resizeEvent(QResizeEvent *) override { m_window->frameMayHaveChanged(); }
+    // before that is applied again once the frame is known. Qt calls these, so nothing may
+    // escape from them.
+    void moveEvent(QMoveEvent *) override { frameMayHaveChanged(); }
+    void resizeEvent(QResizeEvent *) override { frameMayHaveChanged(); }
 
 private:
+    void frameMayHaveChanged()
+    {
+        dispatch(QStringLiteral("Form_Resize"), [this] { m_window->frameMayHaveChanged(); });
+    }
+
     Window *m_window;
 };
 
@@ -41,8 +47,7 @@ Window::Window(float clientWidth, float clientHeight)
 {
     m_window = static_cast<WindowWidget *>(widget());
     const TwipsMapping map = Screen::mapping();
-    m_window->resize(int(std::lround(map.toPixels(clientWidth))),
-                     int(std::lround(map.toPixels(clientHeight))));
+    m_window->resize(map.pixel(clientWidth), map.pixel(clientHeight));
     QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, m_window,
                      [this](QWindow *now) { focusWindowChanged(now); });
 }
@@ -94,9 +99,9 @@ void Window::applyOuterSize()
 {
     const TwipsMapping map = Screen::mapping();
     const QSize extra = frameExtra();
-    const double w = map.toPixels(width()) - extra.width();
-    const double h = map.toPixels(height()) - extra.height();
-    m_window->resize(std::max(1, int(std::lround(w))), std::max(1, int(std::lround(h))));
+    const int w = map.pixel(width() - map.toTwips(extra.width()));
+    const int h = map.pixel(height() - map.toTwips(extra.height()));
+    m_window->resize(std::max(1, w), std::max(1, h));
 }
 
 void Window::frameMayHaveChanged()
