@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "accessibility.h"
+#include "plotexport.h"
 
 #include "decor/animations.h"
 #include "plot/frame.h"
@@ -21,6 +22,7 @@ Form1::Form1()
     stack();
     wireEvents();
     nameControls(*this);
+    addPlotExport(*this);
 }
 
 void Form1::design()
@@ -170,10 +172,12 @@ void Form1::wireEvents()
     window.activate.connect(QStringLiteral("Form_Activate"), [this] { Form_Activate(); });
     l1.click.connect(QStringLiteral("l1_Click"), [this] { plot::l1_Click({l1, Text1}); });
     Cp.click.connect(QStringLiteral("Cp_Click"), [this] {
+        erased = QImage();
         plot::Cp_Click({P, L4, L5, {&T6[0], &T6[1], &T6[2], &T6[3]}, Text1});
         describePlot(*this); // reached only when the plot ran to its end
     });
     P.dblClick.connect(QStringLiteral("P_DblClick"), [this] {
+        erased = P.image();
         plot::P_DblClick(P);
         describeEmptyPlot(*this);
     });

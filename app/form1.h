@@ -10,6 +10,8 @@
 #include "ui/timer.h"
 #include "ui/window.h"
 
+#include <QImage>
+
 #include <array>
 
 // The one window and all its controls, as designed; the members are declared in the design's
@@ -59,6 +61,9 @@ public:
     ui::Label L4 {w};
     ui::Label L3 {w};
     ui::Label L2 {w};
+
+    // The drawing the last clear of the plot area erased, kept for Undo Clear until the next plot.
+    QImage erased;
 
 private:
     void design();

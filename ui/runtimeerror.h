@@ -11,7 +11,14 @@ namespace ui {
 class RuntimeError : public std::runtime_error
 {
 public:
-    enum class Kind { TypeMismatch, Overflow, DivisionByZero, InvalidOperation, ToolkitError };
+    enum class Kind {
+        TypeMismatch,
+        Overflow,
+        DivisionByZero,
+        InvalidOperation,
+        ToolkitError,
+        FileError
+    };
 
     RuntimeError(Kind kind, const QString &detail);
 
