@@ -28,27 +28,33 @@ QString startFolder()
     return !pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath();
 }
 
-void savePlot(Form1 &form)
+// The window takes the keyboard back after a dialog, also where no window manager hands it back.
+void giveBackFocus(Form1 &form)
+{
+    form.w->activateWindow();
+}
+
+void savePlotAs(Form1 &form)
 {
     QFileDialog dialog(form.w, tr("Save Plot As"), startFolder(),
                        tr("PNG image (*.png);;JPEG image (*.jpg *.jpeg);;BMP image (*.bmp)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.selectFile(QStringLiteral("plot.png"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const int answer = dialog.exec();
+    giveBackFocus(form);
+    if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const QString path = dialog.selectedFiles().constFirst();
-    const QString reason = ui::saveImage(plotImage(form), path);
-    if (!reason.isEmpty())
-        throw ui::RuntimeError(ui::RuntimeError::Kind::FileError,
-                               tr("The plot could not be saved to \"%1\": %2.").arg(path, reason));
+    savePlot(form, dialog.selectedFiles().constFirst());
 }
 
 void printPlot(Form1 &form)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, form.w);
-    if (dialog.exec() != QDialog::Accepted)
+    const int answer = dialog.exec();
+    giveBackFocus(form);
+    if (answer != QDialog::Accepted)
         return;
     if (!ui::printImage(printer, plotImage(form)))
         throw ui::RuntimeError(ui::RuntimeError::Kind::FileError,
@@ -73,6 +79,14 @@ QImage plotImage(const Form1 &form)
     return form.P.image();
 }
 
+void savePlot(const Form1 &form, const QString &path)
+{
+    const QString reason = ui::saveImage(plotImage(form), path);
+    if (!reason.isEmpty())
+        throw ui::RuntimeError(ui::RuntimeError::Kind::FileError,
+                               tr("The plot could not be saved to \"%1\": %2.").arg(path, reason));
+}
+
 void undoClear(Form1 &form)
 {
     if (form.erased.isNull())
@@ -94,7 +108,7 @@ void addPlotExport(Form1 &form)
     };
     const Entry entries[] = {
             {QT_TRANSLATE_NOOP("PlotExport", "Save Plot As…"), QKeySequence::Save, "Save_Plot",
-             [&form] { savePlot(form); }},
+             [&form] { savePlotAs(form); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Copy Plot"), QKeySequence::Copy, "Copy_Plot",
              [&form] { ui::copyImage(plotImage(form)); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Print…"), QKeySequence::Print, "Print_Plot",

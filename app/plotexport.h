@@ -2,10 +2,15 @@
 
 class Form1;
 class QImage;
+class QString;
 
 // What the plot area draws, as it stands: graph paper, axes, markers and dots at the screen's
 // device pixel ratio. The controls lying over it (the corner blocks) are not part of it.
 QImage plotImage(const Form1 &form);
+
+// Writes the plot image to `path`, in the format its extension names. Throws ui::RuntimeError
+// naming the path and the reason where it cannot; any earlier file there then stays as it was.
+void savePlot(const Form1 &form, const QString &path);
 
 // Brings back the drawing that the last clear of the plot area erased. One level: after a plot,
 // a further clear or an undo there is nothing more to bring back.

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "app/plotexport.h"
 #include "ui/imageoutput.h"
+#include "ui/runtimeerror.h"
 #include "ui/screen.h"
 
 #include <QtTest>
@@ -128,6 +129,24 @@ private slots:
 
         printer.setOutputFileName(dir.filePath("missing/plot.pdf"));
         QVERIFY(!ui::printImage(printer, pattern()));
+    }
+
+    void savePlotNamesPathAndReason()
+    {
+        Form1 form;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("missing/plot.png");
+        try {
+            savePlot(form, path);
+            QFAIL("saved into a missing folder");
+        } catch (const ui::RuntimeError &error) {
+            QCOMPARE(error.kind(), ui::RuntimeError::Kind::FileError);
+            QVERIFY2(error.detail().contains(path + "\": No such file or directory"),
+                     qPrintable(error.detail()));
+        }
+        savePlot(form, dir.filePath("plot.png"));
+        QCOMPARE(QImage(dir.filePath("plot.png")),
+                 form.P.image().convertToFormat(QImage::Format_RGB32));
     }
 
     void undoClear()
