@@ -79,9 +79,9 @@ QImage plotImage(const Form1 &form)
     return form.P.image();
 }
 
-void savePlot(const Form1 &form, const QString &path)
+void savePlot(const Form1 &form, const QString &path, const QByteArray &format)
 {
-    const QString reason = ui::saveImage(plotImage(form), path);
+    const QString reason = ui::saveImage(plotImage(form), path, format);
     if (!reason.isEmpty())
         throw ui::RuntimeError(ui::RuntimeError::Kind::FileError,
                                tr("The plot could not be saved to \"%1\": %2.").arg(path, reason));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+
 class Form1;
 class QImage;
 class QString;
@@ -8,9 +10,10 @@ class QString;
 // device pixel ratio. The controls lying over it (the corner blocks) are not part of it.
 QImage plotImage(const Form1 &form);
 
-// Writes the plot image to `path`, in the format its extension names. Throws ui::RuntimeError
-// naming the path and the reason where it cannot; any earlier file there then stays as it was.
-void savePlot(const Form1 &form, const QString &path);
+// Writes the plot image to `path`, in `format` or else the one its extension names. Throws
+// ui::RuntimeError naming the path and the reason where it cannot; any earlier file there then
+// stays as it was.
+void savePlot(const Form1 &form, const QString &path, const QByteArray &format = {});
 
 // Brings back the drawing that the last clear of the plot area erased. One level: after a plot,
 // a further clear or an undo there is nothing more to bring back.

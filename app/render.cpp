@@ -4,11 +4,8 @@
 #include "form1.h"
 #include "plotexport.h"
 
-#include "ui/imageoutput.h"
 #include "ui/runtimeerror.h"
 #include "ui/screen.h"
-
-#include <QCoreApplication>
 
 #include <cstdio>
 #include <optional>
@@ -38,10 +35,9 @@ int render(const RenderRequest &request)
     form.Cp.click.raise();
 
     if (!failure) {
-        const QString reason = ui::saveImage(plotImage(form), request.file, "png");
-        if (!reason.isEmpty())
-            failure = QCoreApplication::translate("Render", "\"%1\" could not be written: %2.")
-                              .arg(request.file, reason);
+        ui::Event save;
+        save.connect(QStringLiteral("Save"), [&] { savePlot(form, request.file, "png"); });
+        save.raise();
     }
     ui::resetErrorReporter();
     if (failure) {
