@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "accessibility.h"
+#include "plotexport.h"
 #include "readout.h"
 
 #include "decor/animations.h"
@@ -23,6 +25,7 @@ Form1::Form1()
     wireEvents();
     nameControls(*this);
     attachReadout(*this);
+    addPlotExport(*this);
 }
 
 void Form1::design()
@@ -172,6 +175,7 @@ void Form1::wireEvents()
     window.activate.connect(QStringLiteral("Form_Activate"), [this] { Form_Activate(); });
     l1.click.connect(QStringLiteral("l1_Click"), [this] { plot::l1_Click({l1, Text1}); });
     Cp.click.connect(QStringLiteral("Cp_Click"), [this] {
+        erased = QImage();
         plot::PlotRecord record;
         try {
             plot::Cp_Click(
@@ -183,6 +187,7 @@ void Form1::wireEvents()
         describePlot(*this, record, nullptr);
     });
     P.dblClick.connect(QStringLiteral("P_DblClick"), [this] {
+        erased = P.image();
         plot::P_DblClick(P);
         describeEmptyPlot(*this);
         hideReadout(*this);

@@ -12,6 +12,8 @@
 #include "ui/timer.h"
 #include "ui/window.h"
 
+#include <QImage>
+
 #include <array>
 
 // The one window and all its controls, as designed; the members are declared in the design's
@@ -66,6 +68,8 @@ public:
     // announce news through.
     PlotStory story;
     QWidget *announcer = nullptr;
+    // The drawing the last clear of the plot area erased, kept for Undo Clear until the next plot.
+    QImage erased;
 
 private:
     void design();

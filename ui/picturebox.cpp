@@ -62,11 +62,21 @@ protected:
 
     void mouseDoubleClickEvent(QMouseEvent *event) override
     {
-        if (event->button() == Qt::LeftButton)
+        if (event->button() == Qt::LeftButton && !onControl(event->position().toPoint()))
             m_box->dblClick.raise();
     }
 
 private:
+    // Controls lying over the box let the mouse through to it, but a double-click on one of them
+    // is meant for that control, not for the box.
+    bool onControl(QPoint point) const
+    {
+        const auto children = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        return std::any_of(children.begin(), children.end(), [point](const QWidget *child) {
+            return child->isVisible() && child->geometry().contains(point);
+        });
+    }
+
     PictureBox *m_box;
 };
 
@@ -159,7 +169,8 @@ void PictureBox::setBackColor(Colour colour)
 
 void PictureBox::setPicture(const QString &path)
 {
-    m_picture = QImage(path);
+    // Converted once here rather than at every redraw of the background.
+    m_picture = QImage(path).convertToFormat(QImage::Format_RGB32);
     const double dpr = m_surface->devicePixelRatioF();
     if (dpr > 1.0) {
         const QFileInfo info(path);
@@ -168,7 +179,7 @@ void PictureBox::setPicture(const QString &path)
         QImage sharp(dense);
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2.0);
-            m_picture = sharp;
+            m_picture = sharp.convertToFormat(QImage::Format_RGB32);
         }
     }
     rebuildBackground(false);
@@ -176,7 +187,12 @@ void PictureBox::setPicture(const QString &path)
 
 void PictureBox::geometryApplied()
 {
-    rebuildBackground(true);
+    // A move keeps the image as it is; only a new size or pixel density needs a new one.
+    const double dpr = m_surface->devicePixelRatioF();
+    const QSize device(int(std::ceil(m_surface->width() * dpr)),
+                       int(std::ceil(m_surface->height() * dpr)));
+    if (dpr != m_dpr || device != m_image.size())
+        rebuildBackground(true);
 }
 
 void PictureBox::rebuildBackground(bool keepDrawing)
@@ -223,6 +239,18 @@ void PictureBox::detachImage()
 void PictureBox::cls()
 {
     m_image = m_background;
+    markDirty(m_image.rect());
+}
+
+void PictureBox::restore(const QImage &drawing)
+{
+    if (drawing.size() == m_image.size()) {
+        m_image = drawing;
+    } else {
+        m_image = m_background;
+        QPainter painter(&m_image);
+        painter.drawImage(QPointF(0, 0), drawing);
+    }
     markDirty(m_image.rect());
 }
 

@@ -46,6 +46,9 @@ public:
     QWidget *container() const;
     // The persistent image, in device pixels.
     const QImage &image() const { return m_image; }
+    // Puts back a drawing taken from image(); one of another size is laid over the background
+    // from the top-left corner.
+    void restore(const QImage &drawing);
     // The colour of the device pixel under the point (x, y) given in twips.
     QRgb pixelAt(float x, float y) const;
 

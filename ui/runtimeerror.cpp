@@ -25,6 +25,8 @@ QString RuntimeError::kindName(Kind kind)
         return QStringLiteral("Division by zero");
     case Kind::InvalidOperation:
         return QStringLiteral("Invalid floating-point operation");
+    case Kind::FileError:
+        return QCoreApplication::translate("ui::RuntimeError", "File error");
     case Kind::ToolkitError:
         break;
     case Kind::OutOfMemory:

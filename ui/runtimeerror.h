@@ -19,7 +19,8 @@ public:
         InvalidOperation,
         ToolkitError,
         OutOfMemory,
-        Unexpected
+        Unexpected,
+        FileError
     };
 
     RuntimeError(Kind kind, const QString &detail);

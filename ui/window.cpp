@@ -3,10 +3,8 @@
 #include "lightweight.h"
 #include "screen.h"
 
-#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QWindow>
 
 #include <cmath>
 
@@ -48,8 +46,6 @@ Window::Window(float clientWidth, float clientHeight)
     m_window = static_cast<WindowWidget *>(widget());
     const TwipsMapping map = Screen::mapping();
     m_window->resize(map.pixel(clientWidth), map.pixel(clientHeight));
-    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, m_window,
-                     [this](QWindow *now) { focusWindowChanged(now); });
 }
 
 void Window::setCaption(const QString &caption)
@@ -128,16 +124,6 @@ void Window::show()
     m_window->show();
     m_window->activateWindow();
     activate.raise();
-}
-
-void Window::focusWindowChanged(QWindow *now)
-{
-    if (!now || now->type() == Qt::Popup || now->type() == Qt::ToolTip)
-        return;
-    const bool mine = now == m_window->windowHandle();
-    if (mine && m_otherWasActive)
-        activate.raise();
-    m_otherWasActive = !mine;
 }
 
 } // namespace ui
