@@ -3,6 +3,7 @@
 #include "runtimeerror.h"
 #include "screen.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -135,8 +136,9 @@ void PictureBox::rebuildBackground(bool keepDrawing)
     QImage background(device, QImage::Format_RGB32);
     if (background.isNull() && !device.isEmpty())
         throw RuntimeError(RuntimeError::Kind::ToolkitError,
-                           QStringLiteral("There is not enough memory for a plot area of %1 x %2 "
-                                          "pixels.")
+                           QCoreApplication::translate("PictureBox",
+                                                       "There is not enough memory for a plot "
+                                                       "area of %1 x %2 pixels.")
                                    .arg(device.width())
                                    .arg(device.height()));
     m_background = background;

@@ -1,5 +1,7 @@
 #include "runtimeerror.h"
 
+#include <QCoreApplication>
+
 namespace ui {
 
 RuntimeError::RuntimeError(Kind kind, const QString &detail)
@@ -16,17 +18,17 @@ QString RuntimeError::kindName(Kind kind)
 {
     switch (kind) {
     case Kind::TypeMismatch:
-        return QStringLiteral("Type mismatch");
+        return QCoreApplication::translate("RuntimeError", "Type mismatch");
     case Kind::Overflow:
-        return QStringLiteral("Overflow");
+        return QCoreApplication::translate("RuntimeError", "Overflow");
     case Kind::DivisionByZero:
-        return QStringLiteral("Division by zero");
+        return QCoreApplication::translate("RuntimeError", "Division by zero");
     case Kind::InvalidOperation:
-        return QStringLiteral("Invalid floating-point operation");
+        return QCoreApplication::translate("RuntimeError", "Invalid floating-point operation");
     case Kind::ToolkitError:
         break;
     }
-    return QStringLiteral("Window system error");
+    return QCoreApplication::translate("RuntimeError", "Window system error");
 }
 
 } // namespace ui
