@@ -1,95 +1,71 @@
+#include "commandline.h"
 #include "form1.h"
+#include "render.h"
 #include "translations.h"
+
+#include "curvanta_version.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
-const char *const kVersion = "1.00";
-
-QString usage()
+int usageError(const QString &message)
 {
-    return QCoreApplication::translate("main", "Usage: curvanta [--help] [--version]")
-            + QLatin1Char('\n');
-}
-
-QString help()
-{
-    return usage()
-            + QCoreApplication::translate(
-                    "main",
-                    "Plots a chosen function on a sheet of graph paper.\n"
-                    "\n"
-                    "Without options, Curvanta opens its window. Choose a function from the\n"
-                    "list, type its coefficients into the boxes a=, b=, c= and d=, set the\n"
-                    "lower and the upper end of the x range with the two scroll bars and\n"
-                    "press \"Plot\": the curve appears as red dots on graph paper. Every\n"
-                    "coefficient is divided by 1.5 before use, and x runs from each limit\n"
-                    "divided by 1.2. Double-click the plot area to clear it. Numbers are\n"
-                    "typed in the format of the user's language.\n"
-                    "\n"
-                    "Options:\n"
-                    "  -h, --help     show this help and exit\n"
-                    "      --version  show the version and exit\n"
-                    "\n"
-                    "Qt's own options, such as -platform NAME or -style NAME, are accepted\n"
-                    "too.\n");
-}
-
-void print(std::FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
-
-int usageError()
-{
-    print(stderr, usage());
+    std::fprintf(stderr, "curvanta: %s\n", qPrintable(message));
     return 2;
-}
-
-// --help, --version and unknown long options are answered before any display is opened, in the
-// user's language; -1 when the window is to be opened.
-int answerOnTerminal(char *argv[])
-{
-    for (char **arg = argv + 1; *arg; ++arg) {
-        if (std::strncmp(*arg, "--", 2) != 0 && std::strcmp(*arg, "-h") != 0)
-            continue;
-        int argc = 1;
-        QCoreApplication core(argc, argv);
-        installTranslations();
-        if (std::strcmp(*arg, "--help") == 0 || std::strcmp(*arg, "-h") == 0) {
-            print(stdout, help());
-            return 0;
-        }
-        if (std::strcmp(*arg, "--version") == 0) {
-            std::printf("Curvanta %s\n", kVersion);
-            return 0;
-        }
-        return usageError();
-    }
-    return -1;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (const int status = answerOnTerminal(argv); status >= 0)
-        return status;
+    // The program's own options are answered before any display is opened, in the user's
+    // language: the translators need an application object, and this one needs no display. Qt's
+    // own options (-platform, -style, ...) are left to QApplication, which takes them out of the
+    // list; whatever remains after that is not an option of this program.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    CommandLine line;
+    {
+        int coreArgc = 1;
+        QCoreApplication core(coreArgc, argv);
+        installTranslations();
+        line = parseCommandLine(arguments);
+        switch (line.action) {
+        case CommandLine::Action::Help:
+            std::fputs(qPrintable(helpText()), stdout);
+            return 0;
+        case CommandLine::Action::Version:
+            std::printf("Curvanta %s\n", kCurvantaVersion);
+            return 0;
+        case CommandLine::Action::UsageError:
+            return usageError(line.error);
+        case CommandLine::Action::Render:
+        case CommandLine::Action::Window:
+            break;
+        }
+    }
+    if (line.action == CommandLine::Action::Render) {
+        // No window is shown, so no display is needed, whatever DISPLAY says.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        int qtArgc = 1;
+        QApplication app(qtArgc, argv);
+        installTranslations();
+        return render(line.render);
+    }
 
-    // Qt's own options (-platform, -style, ...) are left to QApplication, which takes them out of
-    // the list; whatever remains after that is not an option of this program.
     QApplication app(argc, argv);
     installTranslations();
     if (QCoreApplication::arguments().size() > 1)
-        return usageError();
+        return usageError(QCoreApplication::translate("CommandLine", "unknown argument \"%1\"")
+                                  .arg(QCoreApplication::arguments().at(1)));
     QApplication::setApplicationName(QStringLiteral("Curvanta"));
-    QApplication::setApplicationVersion(QLatin1String(kVersion));
+    QApplication::setApplicationVersion(QLatin1String(kCurvantaVersion));
     QIcon icon;
     for (const char *size : {"16", "32", "64"})
         icon.addFile(QStringLiteral(":/icon-%1.png").arg(QLatin1String(size)));

@@ -2,10 +2,10 @@
 # Installs the build tree into a scratch DESTDIR under /usr and checks what a desktop sees there:
 # the program, its launcher, its icons in every size and its AppStream metadata, each accepted by
 # the freedesktop validators.
-# Usage: install_check.sh CMAKE BUILD_DIR
+# Usage: install_check.sh CMAKE BUILD_DIR VERSION
 set -eu
-cmake=$1
-build=$2
+cmake=$1 build=$2
+expected=$3
 id=io.github.curvanta.Curvanta
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -16,7 +16,7 @@ usr=$root/usr
 
 [ -x "$usr/bin/curvanta" ] || fail "bin/curvanta missing or not executable"
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/curvanta" --version)
-[ "$version" = "Curvanta 1.00" ] || fail "installed --version says '$version'"
+[ "$version" = "Curvanta $expected" ] || fail "installed --version says '$version'"
 
 desktop=$usr/share/applications/$id.desktop
 [ -f "$desktop" ] || fail "launcher $desktop missing"
@@ -42,5 +42,5 @@ out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli val
 echo "$out" | grep -Eq '^[EW]:' && fail "appstreamcli validate: $out"
 grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
     || fail "metainfo does not launch $id.desktop"
-grep -qF '<release version="1.00" date="2026-12-06"' "$metainfo" || fail "metainfo lacks release 1.00"
+grep -qF "<release version=\"$expected\"" "$metainfo" || fail "metainfo lacks release $expected"
 echo "installed tree under $usr is complete"

@@ -33,8 +33,10 @@ struct PlotArea
         for (int i = 0; i < 4; ++i)
             T6[i].setText(boxes[i]);
     }
-    void plot()
+    plot::PlotRecord plot()
     {
-        plot::Cp_Click({P, L4, L5, {&T6[0], &T6[1], &T6[2], &T6[3]}, Text1, QLocale::c()});
+        plot::PlotRecord record;
+        plot::Cp_Click({P, L4, L5, {&T6[0], &T6[1], &T6[2], &T6[3]}, Text1, QLocale::c(), &record});
+        return record;
     }
 };

@@ -31,7 +31,7 @@ private slots:
         const std::unique_ptr<QWidget> box(QApplication::activeModalWidget());
         QCOMPARE(bool(box), !quoted.isEmpty());
         if (auto *message = qobject_cast<QMessageBox *>(box.get())) {
-            QCOMPARE(message->text(), own.translate("RuntimeError", "Type mismatch"));
+            QCOMPARE(message->text(), own.translate("ui::RuntimeError", "Type mismatch"));
             QVERIFY(message->informativeText().contains(quoted));
             QStringList texts; // Qt's own buttons speak German too
             for (const QObject *child : message->findChildren<QObject *>())

@@ -91,15 +91,13 @@ private slots:
 
     void workedExampleThenASecondPlot()
     {
-        // a = b = 1.5 / 1.5 = 1; s = 12 / 7680 * 200 = 0.3125, so X = 5120 + 312.5 x and
-        // Y = 3840 - 312.5 sin x, for x from -10 to 10.
+        // a = b = 1.5 / 1.5 = 1, for x from -10 to 10.
         TestArea area("2", "-12 12", {"1.5", "1.5", "1", "1"});
-        area.plot();
-        // x = 0 lands on the frame centre.
+        const plot::GraphMapping m = area.plot().mapping.value();
+        const auto at = [&](double x, double y) { return area.P.pixelAt(m.toX(x), m.toY(y)); };
         for (double x : {-10.0, -kPi / 2, 0.0, 1.0, kPi / 2, 9.999})
-            QVERIFY2(area.P.pixelAt(5120 + 312.5 * x, 3840 - 312.5 * std::sin(x)) == kRed,
-                     qPrintable(QString::number(x)));
-        QCOMPARE(area.P.pixelAt(5120 + 312.5 * kPi / 2, 3840), kCyan);
+            QVERIFY2(at(x, std::sin(x)) == kRed, qPrintable(QString::number(x)));
+        QCOMPARE(at(kPi / 2, 0), kCyan);
         // The dot centres run from X = 1995 to 8245 and from Y = 3527.5 to 4152.5 (pixels 133 to
         // 549 and 235 to 276); the dots are 5 pixels wide, so the red reaches up to 3 beyond.
         const QRect red = area.redBounds(), centres(QPoint(133, 235), QPoint(549, 276));
@@ -110,9 +108,31 @@ private slots:
         const QRgb marker = nextMarkerColour(plot::Random::shared());
         area.plot();
         QCOMPARE(area.P.pixelAt(kMarkerX, kMarkerY), marker); // the second plot's marker
-        QCOMPARE(area.P.pixelAt(5120 + 312.5 * kPi / 2, 3840 - 312.5), kRed); // sine's peak
-        QCOMPARE(area.P.pixelAt(5120 + 312.5 * kPi, 3840 + 312.5), kRed);     // cosine's trough
-        QCOMPARE(area.P.pixelAt(5120, 3840 - 312.5), kRed);                   // cosine at 0
+        QCOMPARE(at(kPi / 2, 1), kRed);                       // sine's peak
+        QCOMPARE(at(kPi, -1), kRed);                          // cosine's trough
+        QCOMPARE(at(0, 1), kRed);                             // cosine at 0
+    }
+
+    // One unit spans upper limit x 200000 / P.Height twips about the centre (5120, 3840).
+    void graphMapping_data()
+    {
+        QTest::addColumn<double>("upper");
+        QTest::addColumn<QPointF>("graph");
+        QTest::addColumn<QPointF>("twips");
+        QTest::newRow("origin on the centre") << 12.0 << QPointF(0, 0) << QPointF(5120, 3840);
+        QTest::newRow("y up, x right") << 12.0 << QPointF(10, 1) << QPointF(8245, 3527.5);
+        QTest::newRow("upper 30") << 30.0 << QPointF(-2, -1.5) << QPointF(3557.5, 5011.875);
+    }
+
+    void graphMapping()
+    {
+        QFETCH(double, upper);
+        QFETCH(QPointF, graph);
+        QFETCH(QPointF, twips);
+        const plot::GraphMapping m {5120, 3840, plot::GraphMapping::scale(upper, 7680)};
+        QCOMPARE(QPointF(m.toX(graph.x()), m.toY(graph.y())), twips);
+        QVERIFY(m.invertible());
+        QCOMPARE(QPointF(m.toGraphX(twips.x()), m.toGraphY(twips.y())), graph);
     }
 
     void errors_data()

@@ -7,6 +7,9 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include <cstdio>
+#include <new>
+
 namespace ui {
 
 namespace {
@@ -22,7 +25,7 @@ void showErrorDialog(const QString &handler, const RuntimeError &error)
                                 error.title(), QMessageBox::Ok, owner);
     box->setInformativeText(error.detail());
     //: %1 is the name of the event handler that failed, such as Cp_Click.
-    box->setDetailedText(QCoreApplication::translate("ErrorDialog", "Raised in %1.").arg(handler));
+    box->setDetailedText(QCoreApplication::translate("ui::Event", "Raised in %1.").arg(handler));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     QObject::connect(box, &QMessageBox::finished, box, [owner] {
@@ -50,6 +53,47 @@ void resetErrorReporter()
     reporter() = showErrorDialog;
 }
 
+namespace {
+
+// Called inside a catch block.
+void reportCurrentException(const QString &handler)
+{
+    try {
+        try {
+            throw;
+        } catch (const RuntimeError &error) {
+            reporter()(handler, error);
+        } catch (const std::bad_alloc &) {
+            reporter()(handler,
+                       RuntimeError(RuntimeError::Kind::OutOfMemory,
+                                    QCoreApplication::translate(
+                                            "ui::Event",
+                                            "There was not enough memory to finish. Close other "
+                                            "programs and try again.")));
+        } catch (const std::exception &error) {
+            reporter()(handler,
+                       RuntimeError(RuntimeError::Kind::Unexpected,
+                                    QString::fromLocal8Bit(error.what())));
+        } catch (...) {
+            reporter()(handler, RuntimeError(RuntimeError::Kind::Unexpected, QString()));
+        }
+    } catch (...) {
+        // Nothing is left to show a dialog with; at least say so on the terminal.
+        std::fputs("curvanta: an error could not be reported\n", stderr);
+    }
+}
+
+} // namespace
+
+void dispatch(const QString &handlerName, const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (...) {
+        reportCurrentException(handlerName);
+    }
+}
+
 void Event::connect(const QString &handlerName, std::function<void()> handler)
 {
     m_name = handlerName;
@@ -58,13 +102,8 @@ void Event::connect(const QString &handlerName, std::function<void()> handler)
 
 void Event::raise() const
 {
-    if (!m_handler)
-        return;
-    try {
-        m_handler();
-    } catch (const RuntimeError &error) {
-        reporter()(m_name, error);
-    }
+    if (m_handler)
+        dispatch(m_name, m_handler);
 }
 
 } // namespace ui

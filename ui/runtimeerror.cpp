@@ -18,17 +18,23 @@ QString RuntimeError::kindName(Kind kind)
 {
     switch (kind) {
     case Kind::TypeMismatch:
-        return QCoreApplication::translate("RuntimeError", "Type mismatch");
+        return QCoreApplication::translate("ui::RuntimeError", "Type mismatch");
     case Kind::Overflow:
-        return QCoreApplication::translate("RuntimeError", "Overflow");
+        return QCoreApplication::translate("ui::RuntimeError", "Overflow");
     case Kind::DivisionByZero:
-        return QCoreApplication::translate("RuntimeError", "Division by zero");
+        return QCoreApplication::translate("ui::RuntimeError", "Division by zero");
     case Kind::InvalidOperation:
-        return QCoreApplication::translate("RuntimeError", "Invalid floating-point operation");
+        return QCoreApplication::translate("ui::RuntimeError", "Invalid floating-point operation");
+    case Kind::FileError:
+        return QCoreApplication::translate("ui::RuntimeError", "File error");
     case Kind::ToolkitError:
         break;
+    case Kind::OutOfMemory:
+        return QCoreApplication::translate("ui::RuntimeError", "Out of memory");
+    case Kind::Unexpected:
+        return QCoreApplication::translate("ui::RuntimeError", "Unexpected error");
     }
-    return QCoreApplication::translate("RuntimeError", "Window system error");
+    return QCoreApplication::translate("ui::RuntimeError", "Window system error");
 }
 
 } // namespace ui
