@@ -194,7 +194,8 @@ Options:
   --render FILE     write the plot area to the PNG file FILE, without a window
   --function TEXT   the function as the list shows it (&quot;bsin(ax)&quot;) or its
                     code 1-11
-  --a T ... --d T   the texts typed into a=, b=, c=, d= (default 1)
+  --a T, --b T, --c T, --d T
+                    the texts typed into a=, b=, c=, d= (default 1)
   --lower N         the negative end of the x range, -30..0 (default -30)
   --upper N         the positive end of the x range, 0..30 (default 30)
   --screen WxH      the screen size in pixels (default 1024x768)
@@ -224,8 +225,8 @@ Optionen:
                     schreiben
   --function TEXT   die Funktion, wie die Liste sie zeigt (&quot;bsin(ax)&quot;), oder
                     ihr Code 1-11
-  --a T ... --d T   die Texte, die in a=, b=, c=, d= getippt werden
-                    (Vorgabe 1)
+  --a T, --b T, --c T, --d T
+                    die Texte, die in a=, b=, c=, d= getippt werden (Vorgabe 1)
   --lower N         das negative Ende des x-Bereichs, -30..0 (Vorgabe -30)
   --upper N         das positive Ende des x-Bereichs, 0..30 (Vorgabe 30)
   --screen BxH      die Bildschirmgröße in Pixeln (Vorgabe 1024x768)
