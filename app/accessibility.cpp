@@ -20,11 +20,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Accessibility", text);
-}
-
 // How each widget of a window that has one of its own is presented.
 struct Presentation
 {
@@ -175,7 +170,7 @@ QAccessibleInterface *presentationFactory(const QString &, QObject *object)
 
 QString emptyPlot()
 {
-    return tr("Empty: only the axes are drawn.");
+    return QCoreApplication::translate("Accessibility", "Empty: only the axes are drawn.");
 }
 
 QString number(double value)
@@ -196,18 +191,22 @@ QString plotSentence(const Form1 &form)
     }
     const double lower = plot::lenientNumber(form.L4.caption());
     const double upper = plot::lenientNumber(form.L5.caption());
-    const QString range = tr("for x from %1 to %2").arg(number(lower / 1.2), number(upper / 1.2));
+    const QString range = QCoreApplication::translate("Accessibility", "for x from %1 to %2")
+                                  .arg(number(lower / 1.2), number(upper / 1.2));
     if (!chosen)
-        return tr("No function chosen, %1").arg(range);
+        return QCoreApplication::translate("Accessibility", "No function chosen, %1").arg(range);
     static const QRegularExpression words(QStringLiteral("cosec|sec|cos|sin|tan|cot|e\\^"));
     const QString letters = QString(chosen->text).remove(words);
     QStringList coefficients;
     for (int i = 0; i < 4; ++i) {
         const QChar letter(u'a' + i);
         if (letters.contains(letter))
-            coefficients << tr("%1 = %2").arg(letter).arg(form.T6[i].text().trimmed());
+            coefficients << QCoreApplication::translate("Accessibility", "%1 = %2")
+                                    .arg(letter)
+                                    .arg(form.T6[i].text().trimmed());
     }
-    return tr("%1 with %2, %3").arg(chosen->text, coefficients.join(QStringLiteral(", ")), range);
+    return QCoreApplication::translate("Accessibility", "%1 with %2, %3")
+            .arg(chosen->text, coefficients.join(QStringLiteral(", ")), range);
 }
 
 void name(const ui::Control &control, const QString &text)
@@ -254,7 +253,8 @@ QString PlotStory::description() const
         return emptyPlot();
     QStringList told;
     if (m_now.dropped)
-        told << tr("Earlier plots not listed: %1.").arg(m_now.dropped);
+        told << QCoreApplication::translate("Accessibility", "Earlier plots not listed: %1.")
+                        .arg(m_now.dropped);
     for (const Line &line : m_now.lines) {
         told << (line.times == 1
                          ? line.sentence + QLatin1Char('.')
@@ -283,26 +283,31 @@ void nameControls(Form1 &form)
     for (int i = 0; i < 4; ++i) {
         labelField(form.T6[i].widget(), form.L6[i].caption(), &form.L6[i]);
         name(form.T6[i],
-             tr("%1 coefficient %2").arg(form.L6[i].caption(), QLatin1String(letters[i])));
+             QCoreApplication::translate("Accessibility", "%1 coefficient %2")
+                     .arg(form.L6[i].caption(), QLatin1String(letters[i])));
     }
     labelField(form.V1.widget(), form.L2.caption(), &form.L2);
     labelField(form.V2.widget(), form.L3.caption(), &form.L3);
     // The list has no caption of its own on the window; its label is heard, not seen.
-    labelField(form.l1.widget(), tr("Function"), nullptr);
+    labelField(form.l1.widget(), QCoreApplication::translate("Accessibility", "Function"), nullptr);
     for (ui::Label *label : {&form.L4, &form.L5, &form.cl})
         present(label->widget(), {Kind::Caption, label});
-    form.L4.widget()->setAccessibleDescription(tr("Lower x limit value"));
-    form.L5.widget()->setAccessibleDescription(tr("Upper x limit value"));
-    name(form.V1, tr("%1: lower x limit").arg(form.L2.caption()));
-    name(form.V2, tr("%1: upper x limit").arg(form.L3.caption()));
-    name(form.P, tr("Plot area"));
-    name(form.l1, tr("Function"));
+    form.L4.widget()->setAccessibleDescription(
+            QCoreApplication::translate("Accessibility", "Lower x limit value"));
+    form.L5.widget()->setAccessibleDescription(
+            QCoreApplication::translate("Accessibility", "Upper x limit value"));
+    name(form.V1,
+         QCoreApplication::translate("Accessibility", "%1: lower x limit").arg(form.L2.caption()));
+    name(form.V2,
+         QCoreApplication::translate("Accessibility", "%1: upper x limit").arg(form.L3.caption()));
+    name(form.P, QCoreApplication::translate("Accessibility", "Plot area"));
+    name(form.l1, QCoreApplication::translate("Accessibility", "Function"));
     // On Linux Qt speaks an editable list by its current text; the name is heard through its edit
     // field, which holds the focus.
     if (QLineEdit *edit = static_cast<QComboBox *>(form.l1.widget())->lineEdit())
-        edit->setAccessibleName(tr("Function"));
-    name(form.Text1, tr("Function code"));
-    name(form.Text2, tr("Credit font size"));
+        edit->setAccessibleName(QCoreApplication::translate("Accessibility", "Function"));
+    name(form.Text1, QCoreApplication::translate("Accessibility", "Function code"));
+    name(form.Text2, QCoreApplication::translate("Accessibility", "Credit font size"));
 
     // Spoken news: a status that shows nothing and takes no input, shown anew for each message,
     // which screen readers announce without the focus moving.
@@ -325,19 +330,20 @@ void describePlot(Form1 &form, const plot::PlotRecord &record, const ui::Runtime
 {
     QString sentence = plotSentence(form);
     if (error)
-        sentence = tr("%1, stopped at x = %2: %3")
+        sentence = QCoreApplication::translate("Accessibility", "%1, stopped at x = %2: %3")
                            .arg(sentence, number(record.x), error->title().toLower());
     form.story.plotted(sentence, record.mapping);
     form.P.widget()->setAccessibleDescription(form.story.description());
     if (!error)
-        announce(form, tr("Plotted: %1.").arg(sentence));
+        announce(form, QCoreApplication::translate("Accessibility", "Plotted: %1.").arg(sentence));
 }
 
 void describeEmptyPlot(Form1 &form)
 {
     form.story.cleared();
     form.P.widget()->setAccessibleDescription(form.story.description());
-    announce(form, tr("Cleared: only the axes are drawn."));
+    announce(form,
+             QCoreApplication::translate("Accessibility", "Cleared: only the axes are drawn."));
 }
 
 void describeUndoneClear(Form1 &form)
@@ -345,5 +351,7 @@ void describeUndoneClear(Form1 &form)
     if (!form.story.undoClear())
         return;
     form.P.widget()->setAccessibleDescription(form.story.description());
-    announce(form, tr("Clear undone: %1").arg(form.story.description()));
+    announce(form,
+             QCoreApplication::translate("Accessibility", "Clear undone: %1")
+                     .arg(form.story.description()));
 }

@@ -9,11 +9,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 std::optional<QString> functionText(const QString &value)
 {
     bool isNumber = false;
@@ -54,27 +49,44 @@ CommandLine usageError(const QString &message)
 
 CommandLine badValue(const QString &option, const QString &value, const char *expected)
 {
-    return usageError(tr("%1 \"%2\": %3").arg(option, value, tr(expected)));
+    return usageError(
+            QCoreApplication::translate("CommandLine", "%1 \"%2\": %3")
+                    .arg(option, value, QCoreApplication::translate("CommandLine", expected)));
 }
 
 } // namespace
 
 QString helpText()
 {
-    return tr("Usage: curvanta [--help] [--version]\n"
-              "       curvanta --render FILE --function TEXT [--a T] [--b T] [--c T] [--d T]\n"
-              "                [--lower N] [--upper N] [--screen WxH]\n"
-              "Plots a chosen function on a sheet of graph paper.\n"
-              "\n"
-              "  --help            show this text\n"
-              "  --version         show the version\n"
-              "  --render FILE     write the plot area to the PNG file FILE, without a window\n"
-              "  --function TEXT   the function as the list shows it (\"bsin(ax)\") or its code "
-              "1-11\n"
-              "  --a T ... --d T   the texts typed into a=, b=, c=, d= (default 1)\n"
-              "  --lower N         the negative end of the x range, -30..0 (default -30)\n"
-              "  --upper N         the positive end of the x range, 0..30 (default 30)\n"
-              "  --screen WxH      the screen size in pixels (default 1024x768)\n");
+    return QCoreApplication::translate(
+            "CommandLine",
+            "Usage: curvanta [--help] [--version]\n"
+            "  or:  curvanta --render FILE --function TEXT [OPTION]...\n"
+            "Plots a chosen function on a sheet of graph paper.\n"
+            "\n"
+            "Without options, Curvanta opens its window. Choose a function from the\n"
+            "list, type its coefficients into the boxes a=, b=, c= and d=, set the\n"
+            "lower and the upper end of the x range with the two scroll bars and\n"
+            "press \"Plot\": the curve appears as red dots on graph paper. Every\n"
+            "coefficient is divided by 1.5 before use, and x runs from each limit\n"
+            "divided by 1.2. Double-click the plot area to clear it; its context menu\n"
+            "saves, copies or prints the plot and undoes a clear. Numbers are typed\n"
+            "in the format of the user's language.\n"
+            "\n"
+            "Options:\n"
+            "  --help            show this text\n"
+            "  --version         show the version\n"
+            "  --render FILE     write the plot area to the PNG file FILE, without a window\n"
+            "  --function TEXT   the function as the list shows it (\"bsin(ax)\") or its\n"
+            "                    code 1-11\n"
+            "  --a T, --b T, --c T, --d T\n"
+            "                    the texts typed into a=, b=, c=, d= (default 1)\n"
+            "  --lower N         the negative end of the x range, -30..0 (default -30)\n"
+            "  --upper N         the positive end of the x range, 0..30 (default 30)\n"
+            "  --screen WxH      the screen size in pixels (default 1024x768)\n"
+            "\n"
+            "Qt's own options, such as -platform NAME or -style NAME, are accepted\n"
+            "too.\n");
 }
 
 CommandLine parseCommandLine(const QStringList &arguments)
@@ -99,10 +111,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                                 "--b",      "--c",        "--d",
                                                 "--lower",  "--upper",    "--screen"};
         if (!renderOptions.contains(option))
-            return usageError(tr("unknown option \"%1\"").arg(arguments[i]));
+            return usageError(QCoreApplication::translate("CommandLine", "unknown option \"%1\"")
+                                      .arg(arguments[i]));
         if (!value) {
             if (++i >= arguments.size())
-                return usageError(tr("%1 needs a value").arg(option));
+                return usageError(
+                        QCoreApplication::translate("CommandLine", "%1 needs a value").arg(option));
             value = arguments[i];
         }
         anyRenderOption = true;
@@ -143,9 +157,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (!anyRenderOption)
         return line;
     if (line.render.file.isNull())
-        return usageError(tr("--render FILE is needed with the other options"));
+        return usageError(QCoreApplication::translate(
+                "CommandLine", "--render FILE is needed with the other options"));
     if (!haveFunction)
-        return usageError(tr("--function is needed with --render"));
+        return usageError(
+                QCoreApplication::translate("CommandLine", "--function is needed with --render"));
     line.action = CommandLine::Action::Render;
     return line;
 }

@@ -1,10 +1,12 @@
 #include "commandline.h"
 #include "form1.h"
 #include "render.h"
+#include "translations.h"
 
 #include "curvanta_version.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 
 #include <cstdio>
@@ -21,34 +23,44 @@ int usageError(const QString &message)
 
 int main(int argc, char *argv[])
 {
-    // The program's own options are answered before any display is opened. Qt's own options
-    // (-platform, -style, ...) are left to QApplication, which takes them out of the list;
-    // whatever remains after that is not an option of this program.
+    // The program's own options are answered before any display is opened, in the user's
+    // language: the translators need an application object, and this one needs no display. Qt's
+    // own options (-platform, -style, ...) are left to QApplication, which takes them out of the
+    // list; whatever remains after that is not an option of this program.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine line = parseCommandLine(arguments);
-    switch (line.action) {
-    case CommandLine::Action::Help:
-        std::fputs(qPrintable(helpText()), stdout);
-        return 0;
-    case CommandLine::Action::Version:
-        std::printf("Curvanta %s\n", kCurvantaVersion);
-        return 0;
-    case CommandLine::Action::UsageError:
-        return usageError(line.error);
-    case CommandLine::Action::Render: {
+    CommandLine line;
+    {
+        int coreArgc = 1;
+        QCoreApplication core(coreArgc, argv);
+        installTranslations();
+        line = parseCommandLine(arguments);
+        switch (line.action) {
+        case CommandLine::Action::Help:
+            std::fputs(qPrintable(helpText()), stdout);
+            return 0;
+        case CommandLine::Action::Version:
+            std::printf("Curvanta %s\n", kCurvantaVersion);
+            return 0;
+        case CommandLine::Action::UsageError:
+            return usageError(line.error);
+        case CommandLine::Action::Render:
+        case CommandLine::Action::Window:
+            break;
+        }
+    }
+    if (line.action == CommandLine::Action::Render) {
         // No window is shown, so no display is needed, whatever DISPLAY says.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         int qtArgc = 1;
         QApplication app(qtArgc, argv);
+        installTranslations();
         return render(line.render);
-    }
-    case CommandLine::Action::Window:
-        break;
     }
 
     QApplication app(argc, argv);
+    installTranslations();
     if (QCoreApplication::arguments().size() > 1)
         return usageError(QCoreApplication::translate("CommandLine", "unknown argument \"%1\"")
                                   .arg(QCoreApplication::arguments().at(1)));

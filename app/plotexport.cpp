@@ -17,11 +17,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PlotExport", text);
-}
-
 QString startFolder()
 {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -36,8 +31,11 @@ void giveBackFocus(Form1 &form)
 
 void savePlotAs(Form1 &form)
 {
-    QFileDialog dialog(form.w, tr("Save Plot As"), startFolder(),
-                       tr("PNG image (*.png);;JPEG image (*.jpg *.jpeg);;BMP image (*.bmp)"));
+    QFileDialog dialog(form.w, QCoreApplication::translate("PlotExport", "Save Plot As"),
+                       startFolder(),
+                       QCoreApplication::translate(
+                               "PlotExport",
+                               "PNG image (*.png);;JPEG image (*.jpg *.jpeg);;BMP image (*.bmp)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.selectFile(QStringLiteral("plot.png"));
@@ -57,11 +55,14 @@ void printPlot(Form1 &form)
     if (answer != QDialog::Accepted)
         return;
     if (!ui::printImage(printer, plotImage(form)))
-        throw ui::RuntimeError(ui::RuntimeError::Kind::FileError,
-                               printer.outputFileName().isEmpty()
-                                       ? tr("The plot could not be printed.")
-                                       : tr("The plot could not be printed to \"%1\".")
-                                                 .arg(printer.outputFileName()));
+        throw ui::RuntimeError(
+                ui::RuntimeError::Kind::FileError,
+                printer.outputFileName().isEmpty()
+                        ? QCoreApplication::translate("PlotExport",
+                                                      "The plot could not be printed.")
+                        : QCoreApplication::translate("PlotExport",
+                                                      "The plot could not be printed to \"%1\".")
+                                  .arg(printer.outputFileName()));
 }
 
 // Runs `action` as a handler of the window, so that a failure reaches the error dialog.
@@ -84,7 +85,9 @@ void savePlot(const Form1 &form, const QString &path, const QByteArray &format)
     const QString reason = ui::saveImage(plotImage(form), path, format);
     if (!reason.isEmpty())
         throw ui::RuntimeError(ui::RuntimeError::Kind::FileError,
-                               tr("The plot could not be saved to \"%1\": %2.").arg(path, reason));
+                               QCoreApplication::translate(
+                                       "PlotExport", "The plot could not be saved to \"%1\": %2.")
+                                       .arg(path, reason));
 }
 
 void undoClear(Form1 &form)
@@ -119,7 +122,7 @@ void addPlotExport(Form1 &form)
     };
     QAction *undo = nullptr;
     for (const Entry &entry : entries) {
-        auto *action = new QAction(tr(entry.text), form.w);
+        auto *action = new QAction(QCoreApplication::translate("PlotExport", entry.text), form.w);
         action->setShortcut(entry.key);
         QObject::connect(
                 action, &QAction::triggered, form.w,

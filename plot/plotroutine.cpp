@@ -41,15 +41,19 @@ double coefficient(const ui::TextBox &box, const char *name, const QLocale &loca
         return checked::div(number.value, 1.5);
     case StrictNumber::Status::TooLarge:
         throw ui::RuntimeError(ui::RuntimeError::Kind::Overflow,
-                               QStringLiteral("The number in the box %1, %2, is too large.")
+                               QCoreApplication::translate(
+                                       "PlotRoutine", "The number in the box %1, %2, is too large.")
                                        .arg(boxName, quoted(text)));
     case StrictNumber::Status::NotANumber:
         break;
     }
     const QString detail = text.trimmed().isEmpty()
-            ? QStringLiteral("The box %1 is empty. Type a number into it.").arg(boxName)
-            : QStringLiteral("The box %1 holds %2, which is not a number. Type a number such "
-                             "as %3 into it.")
+            ? QCoreApplication::translate("PlotRoutine",
+                                          "The box %1 is empty. Type a number into it.")
+                      .arg(boxName)
+            : QCoreApplication::translate("PlotRoutine",
+                                          "The box %1 holds %2, which is not a number. Type a "
+                                          "number such as %3 into it.")
                       .arg(boxName, quoted(text), locale.toString(1.5));
     throw ui::RuntimeError(ui::RuntimeError::Kind::TypeMismatch, detail);
 }
@@ -61,8 +65,11 @@ double functionCode(const ui::TextBox &Text1, const QLocale &locale)
     if (number.status == StrictNumber::Status::Ok)
         return number.value;
     const QString detail = text.trimmed().isEmpty()
-            ? QStringLiteral("No function has been chosen yet. Choose one from the list first.")
-            : QStringLiteral("The function code %1 is not a number.").arg(quoted(text));
+            ? QCoreApplication::translate(
+                    "PlotRoutine",
+                    "No function has been chosen yet. Choose one from the list first.")
+            : QCoreApplication::translate("PlotRoutine", "The function code %1 is not a number.")
+                      .arg(quoted(text));
     throw ui::RuntimeError(ui::RuntimeError::Kind::TypeMismatch, detail);
 }
 

@@ -1,10 +1,10 @@
 #!/bin/sh
-# The command line, answered without a display: --version, --help, usage errors and --render.
+# The command line, answered without a display: --version, --help (also German), errors, --render.
 # Usage: command_line_check.sh PROGRAM VERSION
 set -u
 program=$1 version=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
-run() { env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:nowhere "$program" "$@"; }
+run() { env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE LC_ALL=C.UTF-8 DISPLAY=:nowhere "$program" "$@"; }
 dir=$(mktemp -d) && trap 'rm -rf "$dir"' EXIT
 export XDG_RUNTIME_DIR=$dir
 
@@ -15,6 +15,7 @@ out=$(run --version 2>/dev/null); rc=$?
 out=$(run --help 2>/dev/null); rc=$?
 [ $rc -eq 0 ] || fail "--help exits $rc"
 echo "$out" | grep -q -- "--screen WxH" || fail "--help prints '$out'"
+de=$(LC_ALL= LANGUAGE=de LANG=de_DE.UTF-8 "$program" --help) && [ "$de" != "$out" ] || fail "German: $de"
 
 # Each error exits with its code, writes one line naming the cause, and no file; an old one stays.
 expect() { # CODE TEXT ARGUMENTS...

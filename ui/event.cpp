@@ -3,6 +3,7 @@
 #include "runtimeerror.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -23,7 +24,8 @@ void showErrorDialog(const QString &handler, const RuntimeError &error)
     auto *box = new QMessageBox(QMessageBox::Critical, QApplication::applicationName(),
                                 error.title(), QMessageBox::Ok, owner);
     box->setInformativeText(error.detail());
-    box->setDetailedText(QStringLiteral("Raised in %1.").arg(handler));
+    //: %1 is the name of the event handler that failed, such as Cp_Click.
+    box->setDetailedText(QCoreApplication::translate("ui::Event", "Raised in %1.").arg(handler));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     QObject::connect(box, &QMessageBox::finished, box, [owner] {

@@ -14,11 +14,6 @@ namespace ui {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ui::ImageOutput", text);
-}
-
 QByteArray formatFor(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -38,8 +33,10 @@ QString saveImage(const QImage &image, const QString &path, QByteArray format)
     if (format.isEmpty())
         format = formatFor(path);
     if (format.isEmpty())
-        return tr("the file name does not end in .png, .jpg or .bmp, so there is no image format "
-                  "to write it in");
+        return QCoreApplication::translate(
+                "ui::ImageOutput",
+                "the file name does not end in .png, .jpg or .bmp, so there is no image format "
+                "to write it in");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

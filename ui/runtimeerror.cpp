@@ -18,13 +18,13 @@ QString RuntimeError::kindName(Kind kind)
 {
     switch (kind) {
     case Kind::TypeMismatch:
-        return QStringLiteral("Type mismatch");
+        return QCoreApplication::translate("ui::RuntimeError", "Type mismatch");
     case Kind::Overflow:
-        return QStringLiteral("Overflow");
+        return QCoreApplication::translate("ui::RuntimeError", "Overflow");
     case Kind::DivisionByZero:
-        return QStringLiteral("Division by zero");
+        return QCoreApplication::translate("ui::RuntimeError", "Division by zero");
     case Kind::InvalidOperation:
-        return QStringLiteral("Invalid floating-point operation");
+        return QCoreApplication::translate("ui::RuntimeError", "Invalid floating-point operation");
     case Kind::FileError:
         return QCoreApplication::translate("ui::RuntimeError", "File error");
     case Kind::ToolkitError:
@@ -34,7 +34,7 @@ QString RuntimeError::kindName(Kind kind)
     case Kind::Unexpected:
         return QCoreApplication::translate("ui::RuntimeError", "Unexpected error");
     }
-    return QStringLiteral("Window system error");
+    return QCoreApplication::translate("ui::RuntimeError", "Window system error");
 }
 
 } // namespace ui

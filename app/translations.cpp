@@ -1,0 +1,25 @@
+#include "translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+void install(const QString &name, const QString &directory)
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(), name, QStringLiteral("_"), directory))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace
+
+void installTranslations()
+{
+    install(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    install(QStringLiteral("curvanta"), QStringLiteral(":/i18n"));
+}

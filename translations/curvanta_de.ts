@@ -1,0 +1,376 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Empty: only the axes are drawn.</source>
+        <translation>Leer: nur die Achsen sind gezeichnet.</translation>
+    </message>
+    <message>
+        <source>for x from %1 to %2</source>
+        <translation>für x von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>No function chosen, %1</source>
+        <translation>Keine Funktion gewählt, %1</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 with %2, %3</source>
+        <translation>%1 mit %2, %3</translation>
+    </message>
+    <message>
+        <source>Earlier plots not listed: %1.</source>
+        <translation>Nicht aufgeführte frühere Zeichnungen: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, drawn %n times.</source>
+        <translation>
+            <numerusform>%1, %n-mal gezeichnet.</numerusform>
+            <numerusform>%1, %n-mal gezeichnet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 coefficient %2</source>
+        <translation>%1 Koeffizient %2</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Lower x limit value</source>
+        <translation>Wert der unteren x-Grenze</translation>
+    </message>
+    <message>
+        <source>Upper x limit value</source>
+        <translation>Wert der oberen x-Grenze</translation>
+    </message>
+    <message>
+        <source>%1: lower x limit</source>
+        <translation>%1: untere x-Grenze</translation>
+    </message>
+    <message>
+        <source>%1: upper x limit</source>
+        <translation>%1: obere x-Grenze</translation>
+    </message>
+    <message>
+        <source>Plot area</source>
+        <translation>Zeichenfläche</translation>
+    </message>
+    <message>
+        <source>Function code</source>
+        <translation>Funktionscode</translation>
+    </message>
+    <message>
+        <source>Credit font size</source>
+        <translation>Schriftgröße des Vermerks</translation>
+    </message>
+    <message>
+        <source>%1, stopped at x = %2: %3</source>
+        <translation>%1, angehalten bei x = %2: %3</translation>
+    </message>
+    <message>
+        <source>Plotted: %1.</source>
+        <translation>Gezeichnet: %1.</translation>
+    </message>
+    <message>
+        <source>Cleared: only the axes are drawn.</source>
+        <translation>Gelöscht: nur die Achsen sind gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Clear undone: %1</source>
+        <translation>Löschen rückgängig gemacht: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CheckedArithmetic</name>
+    <message>
+        <source>%1 gave a number too large to hold. Try smaller coefficients or a narrower x range.</source>
+        <extracomment>%1 names the operation, such as &quot;An addition&quot;.</extracomment>
+        <translation>%1 ergab eine zu große Zahl. Versuchen Sie kleinere Koeffizienten oder einen engeren x-Bereich.</translation>
+    </message>
+    <message>
+        <source>A division by zero was asked for. Change the coefficients.</source>
+        <translation>Es sollte durch null geteilt werden. Ändern Sie die Koeffizienten.</translation>
+    </message>
+    <message>
+        <source>%1 has no numeric result. Change the coefficients.</source>
+        <extracomment>%1 names the operation, such as &quot;A subtraction&quot;.</extracomment>
+        <translation>%1 hat kein Zahlenergebnis. Ändern Sie die Koeffizienten.</translation>
+    </message>
+    <message>
+        <source>An addition</source>
+        <translation>Eine Addition</translation>
+    </message>
+    <message>
+        <source>A subtraction</source>
+        <translation>Eine Subtraktion</translation>
+    </message>
+    <message>
+        <source>A multiplication</source>
+        <translation>Eine Multiplikation</translation>
+    </message>
+    <message>
+        <source>A division</source>
+        <translation>Eine Division</translation>
+    </message>
+    <message>
+        <source>Raising to a power</source>
+        <translation>Das Potenzieren</translation>
+    </message>
+    <message>
+        <source>A conversion to single precision</source>
+        <translation>Die Umwandlung in einfache Genauigkeit</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <translation>%1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>unbekannte Option &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>a file name is needed</source>
+        <translation>ein Dateiname wird benötigt</translation>
+    </message>
+    <message>
+        <source>no such function</source>
+        <translation>diese Funktion gibt es nicht</translation>
+    </message>
+    <message>
+        <source>a whole number from -30 to 0 is needed</source>
+        <translation>eine ganze Zahl von -30 bis 0 wird benötigt</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to 30 is needed</source>
+        <translation>eine ganze Zahl von 0 bis 30 wird benötigt</translation>
+    </message>
+    <message>
+        <source>a size such as 1024x768 is needed</source>
+        <translation>eine Größe wie 1024x768 wird benötigt</translation>
+    </message>
+    <message>
+        <source>--render FILE is needed with the other options</source>
+        <translation>zu den anderen Optionen wird --render DATEI benötigt</translation>
+    </message>
+    <message>
+        <source>--function is needed with --render</source>
+        <translation>zu --render wird --function benötigt</translation>
+    </message>
+    <message>
+        <source>unknown argument &quot;%1&quot;</source>
+        <translation>unbekanntes Argument &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Usage: curvanta [--help] [--version]
+  or:  curvanta --render FILE --function TEXT [OPTION]...
+Plots a chosen function on a sheet of graph paper.
+
+Without options, Curvanta opens its window. Choose a function from the
+list, type its coefficients into the boxes a=, b=, c= and d=, set the
+lower and the upper end of the x range with the two scroll bars and
+press &quot;Plot&quot;: the curve appears as red dots on graph paper. Every
+coefficient is divided by 1.5 before use, and x runs from each limit
+divided by 1.2. Double-click the plot area to clear it; its context menu
+saves, copies or prints the plot and undoes a clear. Numbers are typed
+in the format of the user&apos;s language.
+
+Options:
+  --help            show this text
+  --version         show the version
+  --render FILE     write the plot area to the PNG file FILE, without a window
+  --function TEXT   the function as the list shows it (&quot;bsin(ax)&quot;) or its
+                    code 1-11
+  --a T, --b T, --c T, --d T
+                    the texts typed into a=, b=, c=, d= (default 1)
+  --lower N         the negative end of the x range, -30..0 (default -30)
+  --upper N         the positive end of the x range, 0..30 (default 30)
+  --screen WxH      the screen size in pixels (default 1024x768)
+
+Qt&apos;s own options, such as -platform NAME or -style NAME, are accepted
+too.
+</source>
+        <translation>Aufruf: curvanta [--help] [--version]
+  oder: curvanta --render DATEI --function TEXT [OPTION]...
+Zeichnet eine gewählte Funktion auf ein Blatt Millimeterpapier.
+
+Ohne Optionen öffnet Curvanta sein Fenster. Wählen Sie eine Funktion aus
+der Liste, geben Sie ihre Koeffizienten in die Felder a=, b=, c= und d=
+ein, stellen Sie mit den beiden Bildlaufleisten das untere und das obere
+Ende des x-Bereichs ein und drücken Sie &quot;Plot&quot;: Die Kurve erscheint als
+rote Punkte auf Millimeterpapier. Jeder Koeffizient wird vor der
+Verwendung durch 1,5 geteilt, und x läuft von jeder Grenze geteilt durch
+1,2. Ein Doppelklick auf die Zeichenfläche löscht sie; ihr Kontextmenü
+speichert, kopiert oder druckt die Zeichnung und macht ein Löschen
+rückgängig. Zahlen werden im Format der Sprache des Benutzers
+eingegeben.
+
+Optionen:
+  --help            diesen Text anzeigen
+  --version         die Version anzeigen
+  --render DATEI    die Zeichenfläche ohne Fenster in die PNG-Datei DATEI
+                    schreiben
+  --function TEXT   die Funktion, wie die Liste sie zeigt (&quot;bsin(ax)&quot;), oder
+                    ihr Code 1-11
+  --a T, --b T, --c T, --d T
+                    die Texte, die in a=, b=, c=, d= getippt werden (Vorgabe 1)
+  --lower N         das negative Ende des x-Bereichs, -30..0 (Vorgabe -30)
+  --upper N         das positive Ende des x-Bereichs, 0..30 (Vorgabe 30)
+  --screen BxH      die Bildschirmgröße in Pixeln (Vorgabe 1024x768)
+
+Auch die Optionen von Qt selbst wie -platform NAME oder -style NAME
+werden angenommen.
+</translation>
+    </message>
+</context>
+<context>
+    <name>PlotExport</name>
+    <message>
+        <source>Save Plot As</source>
+        <translation>Zeichnung speichern unter</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;JPEG image (*.jpg *.jpeg);;BMP image (*.bmp)</source>
+        <translation>PNG-Bild (*.png);;JPEG-Bild (*.jpg *.jpeg);;BMP-Bild (*.bmp)</translation>
+    </message>
+    <message>
+        <source>The plot could not be printed.</source>
+        <translation>Die Zeichnung konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The plot could not be printed to &quot;%1&quot;.</source>
+        <translation>Die Zeichnung konnte nicht nach &quot;%1&quot; gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The plot could not be saved to &quot;%1&quot;: %2.</source>
+        <translation>Die Zeichnung konnte nicht unter &quot;%1&quot; gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Save Plot As…</source>
+        <translation>Zeichnung speichern unter …</translation>
+    </message>
+    <message>
+        <source>Copy Plot</source>
+        <translation>Zeichnung kopieren</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken …</translation>
+    </message>
+    <message>
+        <source>Undo Clear</source>
+        <translation>Löschen rückgängig machen</translation>
+    </message>
+</context>
+<context>
+    <name>PlotRoutine</name>
+    <message>
+        <source>The number in the box %1, %2, is too large.</source>
+        <translation>Die Zahl im Feld %1, %2, ist zu groß.</translation>
+    </message>
+    <message>
+        <source>The box %1 is empty. Type a number into it.</source>
+        <translation>Das Feld %1 ist leer. Geben Sie eine Zahl ein.</translation>
+    </message>
+    <message>
+        <source>The box %1 holds %2, which is not a number. Type a number such as %3 into it.</source>
+        <translation>Das Feld %1 enthält %2, und das ist keine Zahl. Geben Sie eine Zahl wie %3 ein.</translation>
+    </message>
+    <message>
+        <source>No function has been chosen yet. Choose one from the list first.</source>
+        <translation>Es ist noch keine Funktion gewählt. Wählen Sie zuerst eine aus der Liste.</translation>
+    </message>
+    <message>
+        <source>The function code %1 is not a number.</source>
+        <translation>Der Funktionscode %1 ist keine Zahl.</translation>
+    </message>
+</context>
+<context>
+    <name>Readout</name>
+    <message>
+        <source>x = %1   y = %2</source>
+        <translation>x = %1   y = %2</translation>
+    </message>
+</context>
+<context>
+    <name>plot::Cp_Click</name>
+    <message>
+        <source>The x range from %1 to %2 holds too many steps of 0.001 to plot.</source>
+        <translation>Der x-Bereich von %1 bis %2 enthält zu viele Schritte von 0,001, um ihn zu zeichnen.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Event</name>
+    <message>
+        <source>Raised in %1.</source>
+        <extracomment>%1 is the name of the event handler that failed, such as Cp_Click.</extracomment>
+        <translation>%1 ergab eine zu große Zahl. Versuchen Sie kleinere Koeffizienten oder einen engeren x-Bereich.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to finish. Close other programs and try again.</source>
+        <translation>Der Speicher reichte nicht aus, um fertig zu werden. Schließen Sie andere Programme und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ImageOutput</name>
+    <message>
+        <source>the file name does not end in .png, .jpg or .bmp, so there is no image format to write it in</source>
+        <translation>der Dateiname endet nicht auf .png, .jpg oder .bmp, daher gibt es kein Bildformat, in dem sie geschrieben werden kann</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PictureBox</name>
+    <message>
+        <source>There is not enough memory for a plot area of %1 x %2 pixels.</source>
+        <translation>Für eine Zeichenfläche von %1 x %2 Pixeln ist nicht genug Speicher vorhanden.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RuntimeError</name>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division durch null</translation>
+    </message>
+    <message>
+        <source>Invalid floating-point operation</source>
+        <translation>Ungültige Gleitkommaoperation</translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation>Dateifehler</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Speicher erschöpft</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Unerwarteter Fehler</translation>
+    </message>
+    <message>
+        <source>Window system error</source>
+        <translation>Fehler des Fenstersystems</translation>
+    </message>
+</context>
+</TS>
