@@ -1,5 +1,7 @@
 #include "combobox.h"
 
+#include "undohistory.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -15,6 +17,7 @@ ComboBox::ComboBox(QWidget *container) : Control(new QComboBox(container))
     // entry does not select that entry (Qt would, and report it as activated).
     m_combo->setCompleter(nullptr);
     QObject::disconnect(m_combo->lineEdit(), &QLineEdit::editingFinished, m_combo, nullptr);
+    keepUndoToVisit(m_combo->lineEdit());
     QObject::connect(m_combo, &QComboBox::activated, m_combo, [this](int) { click.raise(); });
 }
 

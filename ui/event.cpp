@@ -2,10 +2,13 @@
 
 #include "runtimeerror.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStyle>
 
 #include <cstdio>
 #include <new>
@@ -13,6 +16,27 @@
 namespace ui {
 
 namespace {
+
+// Holds the OK button's icon for as long as the application lives.
+class KeptIcon : public QObject
+{
+public:
+    KeptIcon(QObject *owner, const QIcon &icon) : QObject(owner), icon(icon) { }
+    const QIcon icon;
+};
+
+// The icon of the error dialog's OK button, made once. A button box makes that icon afresh for
+// every dialog, and each new icon leaves its pixmap in Qt's pixmap cache under a key of its own:
+// a dialog after a dialog, the cache kept growing until it reached its limit of ten megabytes.
+QIcon okIcon(const QWidget *button)
+{
+    static QPointer<KeptIcon> kept;
+    if (!kept) {
+        kept = new KeptIcon(
+                qApp, button->style()->standardIcon(QStyle::SP_DialogOkButton, nullptr, button));
+    }
+    return kept->icon;
+}
 
 void showErrorDialog(const QString &handler, const RuntimeError &error)
 {
@@ -28,6 +52,9 @@ void showErrorDialog(const QString &handler, const RuntimeError &error)
     box->setDetailedText(QCoreApplication::translate("ui::Event", "Raised in %1.").arg(handler));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
+    // Swapped before the button is first drawn, so the icon it came with never reaches the cache.
+    if (QAbstractButton *ok = box->button(QMessageBox::Ok); ok && !ok->icon().isNull())
+        ok->setIcon(okIcon(ok));
     QObject::connect(box, &QMessageBox::finished, box, [owner] {
         if (owner)
             owner->activateWindow();

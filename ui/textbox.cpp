@@ -1,5 +1,7 @@
 #include "textbox.h"
 
+#include "undohistory.h"
+
 #include <QLineEdit>
 
 namespace ui {
@@ -7,6 +9,7 @@ namespace ui {
 TextBox::TextBox(QWidget *container) : Control(new QLineEdit(container))
 {
     m_edit = static_cast<QLineEdit *>(widget());
+    keepUndoToVisit(m_edit);
 }
 
 QString TextBox::text() const
