@@ -72,7 +72,7 @@ ui::Colour markerColour()
 
 } // namespace
 
-void Cp_Click(const PlotControls &c)
+Walk Cp_Click(const PlotControls &c)
 {
     c.P.setDrawWidth(5);
     const float cx = c.P.width() / 2.0f;
@@ -89,6 +89,7 @@ void Cp_Click(const PlotControls &c)
     double code = 0;
     double s = 0;
     bool first = true;
+    Walk walk;
     clearUpperVectorState();
     for (double x = checked::div(lower, 1.2); x <= x1; x = checked::add(x, 0.001)) {
         if (first) {
@@ -101,7 +102,7 @@ void Cp_Click(const PlotControls &c)
         if (const auto value = evaluate(code, x, k))
             y = *value;
         if (x == upper)
-            return;
+            return walk;
         if (first) {
             s = checked::mul(checked::div(upper, c.P.height()), 200);
             first = false;
@@ -111,7 +112,10 @@ void Cp_Click(const PlotControls &c)
         c.P.line(checked::toSingle(X), checked::toSingle(Y),
                  checked::toSingle(checked::sub(X, 0.001)),
                  checked::toSingle(checked::add(Y, 0.001)), kDotColour);
+        ++walk.dots;
+        walk.lastX = x;
     }
+    return walk;
 }
 
 } // namespace plot

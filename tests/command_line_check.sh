@@ -1,21 +1,19 @@
 #!/bin/sh
-# The command line, answered without a display: --version, --help and an unknown option.
-# Usage: command_line_check.sh PROGRAM
+# The command line, answered without a display. Usage: command_line_check.sh PROGRAM
 set -u
-program=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
-run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@"; }
-
-out=$(run --version 2>/dev/null); rc=$?
-[ $rc -eq 0 ] || fail "--version exits $rc"
-[ "$out" = "Curvanta 1.00" ] || fail "--version prints '$out'"
-
-out=$(run --help 2>/dev/null); rc=$?
-[ $rc -eq 0 ] || fail "--help exits $rc"
-[ "$(echo "$out" | head -n 1)" = "Usage: curvanta [--help] [--version]" ] \
-    || fail "--help prints '$out'"
-
-out=$(run --frobnicate 2>&1 >/dev/null); rc=$?
-[ $rc -eq 2 ] || fail "an unknown option exits $rc, not 2"
-[ "$out" = "Usage: curvanta [--help] [--version]" ] || fail "an unknown option writes '$out' to stderr"
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1" "$2" 2>&1; echo "exit $?"; }
+usage="Usage: curvanta [--help] [--version]"
+[ "$(run "$1" --version)" = "Curvanta 1.00
+exit 0" ] || fail "--version: $(run "$1" --version)"
+for help in --help -h; do
+    [ "$(run "$1" $help)" = "$usage
+Plots a chosen function on a sheet of graph paper.
+exit 0" ] || fail "$help: $(run "$1" $help)"
+done
+[ "$(run "$1" --frobnicate)" = "$usage
+exit 2" ] || fail "an unknown option: $(run "$1" --frobnicate)"
+stray=$( { QT_QPA_PLATFORM=offscreen "$1" stray; echo "exit $?"; } 2>&1 | grep -v QStandardPaths)
+[ "$stray" = "$usage
+exit 2" ] || fail "a stray argument: $stray"
 echo "command line answered as expected"

@@ -1,7 +1,7 @@
 #pragma once
 
-// A plot area of 10240 x 7680 twips (682 x 512 pixels at 15 twips per pixel) with the controls the
-// Plot button reads, for the tests and the benchmark of the plot routine.
+// A plot area of 10240 x 7680 twips (682 x 512 pixels at 15 twips per pixel) on a plain cyan
+// background, with the controls the Plot button reads, for the tests and the benchmark.
 #include "plot/plotroutine.h"
 #include "ui/label.h"
 #include "ui/picturebox.h"
@@ -25,16 +25,16 @@ struct PlotArea
              const QStringList &boxes = {"1", "1", "1", "1"})
     {
         P.place(2560, 1920, 10240, 7680);
-        P.setBackColor(ui::rgb(0, 255, 255)); // no picture: a plain background
-        P.setDrawWidth(3);                    // as start-up leaves it
+        P.setBackColor(ui::rgb(0, 255, 255));
+        P.setDrawWidth(3); // as start-up leaves it
         Text1.setText(code);
         L4.setCaption(range.section(' ', 0, 0));
         L5.setCaption(range.section(' ', 1, 1));
         for (int i = 0; i < 4; ++i)
             T6[i].setText(boxes[i]);
     }
-    void plot()
+    plot::Walk plot(const QLocale &locale = QLocale::c())
     {
-        plot::Cp_Click({P, L4, L5, {&T6[0], &T6[1], &T6[2], &T6[3]}, Text1, QLocale::c()});
+        return plot::Cp_Click({P, L4, L5, {&T6[0], &T6[1], &T6[2], &T6[3]}, Text1, locale});
     }
 };
