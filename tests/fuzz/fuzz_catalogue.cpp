@@ -1,5 +1,4 @@
-// Any family code, x and coefficients: a finite value, no entry for a code outside 1..11, or an
-// arithmetic error; never a crash, an infinity or a NaN.
+// Any code, x and coefficients: a finite value, no entry outside 1..11, or an arithmetic error.
 #include "plot/catalogue.h"
 #include "ui/runtimeerror.h"
 
@@ -15,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::memcpy(v, data + 1, sizeof v);
     for (double d : v)
         if (!std::isfinite(d))
-            return 0; // the walk never hands on a non-finite value
+            return 0; // the walk never hands on a value that is not finite
     const double code = data[0] % 13;
     try {
         const auto y = plot::evaluate(code, v[0], {v[1], v[2], v[3], v[4]});
