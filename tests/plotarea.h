@@ -1,7 +1,7 @@
 #pragma once
 
-// A plot area of 10240 x 7680 twips (682 x 512 pixels at 15 twips per pixel) on a plain cyan
-// background, with the controls the Plot button reads, for the tests and the benchmark.
+// A plot area of 10240 x 7680 twips (682 x 512 pixels) on a plain cyan background, with the
+// controls the Plot button reads, for the tests and the benchmark.
 #include "plot/plotroutine.h"
 #include "ui/label.h"
 #include "ui/picturebox.h"
@@ -14,13 +14,12 @@ struct PlotArea
 {
     QWidget window;
     ui::PictureBox P {&window};
-    ui::Label L4 {&window};
-    ui::Label L5 {&window};
+    ui::Label L4 {&window}, L5 {&window};
     std::array<ui::TextBox, 4> T6 {{ui::TextBox {&window}, ui::TextBox {&window},
                                     ui::TextBox {&window}, ui::TextBox {&window}}};
     ui::TextBox Text1 {&window};
 
-    // range: the texts of L4 and L5, split at the blank ("" or " " for untouched bars).
+    // range: the captions of L4 and L5 with a blank between ("" or " " for untouched bars).
     PlotArea(const QString &code = {}, const QString &range = {},
              const QStringList &boxes = {"1", "1", "1", "1"})
     {
@@ -33,8 +32,8 @@ struct PlotArea
         for (int i = 0; i < 4; ++i)
             T6[i].setText(boxes[i]);
     }
-    plot::Walk plot(const QLocale &locale = QLocale::c())
+    plot::Walk plot()
     {
-        return plot::Cp_Click({P, L4, L5, {&T6[0], &T6[1], &T6[2], &T6[3]}, Text1, locale});
+        return plot::Cp_Click({P, L4, L5, {&T6[0], &T6[1], &T6[2], &T6[3]}, Text1, QLocale::c()});
     }
 };
