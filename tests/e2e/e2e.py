@@ -12,11 +12,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from xsession import Session, px, is_red, is_pure_green, is_dark, is_cyan  # noqa: E402
 
-CX, CY, P_TOP = 512, 384, px(1920)
-INSIDE_P = (240, 160, 780, 600)  # clear of the bars and the corner blocks
-PLOT = (px(6528 + 1152), px(9600 + 288))
-BOX = [(px(768 + 700), px(top + 250)) for top in (3360, 4320, 5160, 6000)]
-SINE = [-9.5, -6.5, -3.0, -1.6, 0.0, 0.9, 2.2, 5.1, 8.3, 9.5]
+CX, CY, UNIT = 512, 384, 312.5 / 15  # one unit of x or y with the limits -12 and 12, in pixels
+PLOT, BOXES = (px(6528 + 1152), px(9600 + 288)), [px(t + 250) for t in (3360, 4320, 5160, 6000)]
 failures = []
 
 
@@ -25,19 +22,20 @@ def check(condition, message):
     failures.extend([] if condition else [message])
 
 
-def axes(image):
-    return all(image.any(x, CY - 2, x + 1, CY + 3, is_dark) for x in range(240, 780, 10)) and \
-        all(image.any(CX - 2, y, CX + 3, y + 1, is_dark) for y in range(160, 600, 10))
+def axes_only(im):  # inside P, clear of the bars and the corner blocks
+    return all(im.any(x, CY - 2, x + 1, CY + 3, is_dark) for x in range(240, 780, 10)) and \
+        all(im.any(CX - 2, y, CX + 3, y + 1, is_dark) for y in range(160, 600, 10)) and \
+        not im.any(240, 160, 780, 600, is_red)
 
 
-def sine_missing(image):  # a = b = 1 from -12 to 12: 312.5 twips a unit
-    unit = 312.5 / 15
-    return [x for x in SINE if not image.any(CX + unit * x - 2, CY - unit * math.sin(x) - 2,
-                                             CX + unit * x + 3, CY - unit * math.sin(x) + 3, is_red)]
+def sine(im):  # y = sin x from -10 to 10 and nothing beyond
+    return all(im.any(CX + UNIT * x - 2, CY - UNIT * math.sin(x) - 2, CX + UNIT * x + 3,
+                      CY - UNIT * math.sin(x) + 3, is_red) for x in (-9.5, -3, -1.6, 0, 2.2, 9.5)) \
+        and not im.any(240, CY - 30, CX - 10 * UNIT - 5, CY + 30, is_red)
 
 
 def retype(session, box, text):
-    session.click(*BOX[box], repeat=3, delay_ms=70)
+    session.click(px(768 + 700), BOXES[box], repeat=3, delay_ms=70)
     session.keys("ctrl+a", "BackSpace")
     if text:
         session.type(text)
@@ -45,13 +43,11 @@ def retype(session, box, text):
 
 def main(argv):
     with Session(os.path.abspath(argv[1])) as session:
-        image = session.wait_for(lambda im: axes(im) and is_pure_green(im.pixel(950, 700)), 20)
-        check(image is not None, "first paint: green background, axes through P's centre")
-        image = image or session.shot()
+        image = session.wait_for(lambda im: axes_only(im) and is_pure_green(im.pixel(950, 700)), 20)
+        check(image is not None, "first paint: green background, the axes, no dots")
         # The graph paper from P's top-left corner: a rule 2 pixels wide 2 pixels below its top.
-        column = [is_cyan(image.pixel(290, y)) for y in range(int(P_TOP), int(P_TOP) + 6)]
-        check(column == [False, False, True, True, False, False], "graph paper in its place")
-        check(not image.any(*INSIDE_P, is_red), "no dots at start")
+        rule = [is_cyan((image or session.shot()).pixel(290, 128 + y)) for y in range(6)]
+        check(rule == [False, False, True, True, False, False], "graph paper in its place")
 
         # bsin(ax), a = b = 1, from -12 to 12: the list and V1 by keyboard, V2 by mouse.
         retype(session, 0, "1.5")
@@ -60,36 +56,28 @@ def main(argv):
         session.keys(*["Tab"] * 8, "Down", "Down", *["shift+Tab"] * 6, *["Up"] * 12)
         session.click(px(12800 + 247), px(9600) - 6, repeat=12, delay_ms=70)  # V2's down arrow
         session.click(*PLOT)
-        image = session.wait_for(lambda im: not sine_missing(im), timeout=20)
-        check(image is not None, "bsin(ax) drawn as the formula says")
-        image = image or session.shot()
-        edge = 10 * 312.5 / 15
-        check(not image.any(240, CY - 30, CX - edge - 5, CY + 30, is_red) and
-              not image.any(CX + edge + 5, CY - 30, 780, CY + 30, is_red), "x from -10 to 10")
+        image = session.wait_for(sine, timeout=20)
+        check(image is not None and is_red(image.pixel(CX, CY)), "bsin(ax) as the formula says")
 
-        # An empty d= box: an error dialog; once it is gone the window is active again, and its
-        # activation draws the axes over the curve where it crosses them.
-        check(is_red(image.pixel(CX, CY)), "a dot on the centre")
+        # An empty d= box: an error dialog; once Return closes it the window is active again,
+        # and its activation draws the axes over the curve where it crosses them.
         retype(session, 3, "")
         session.click(*PLOT)
         deadline = time.monotonic() + 10
         while not session.dialogs() and time.monotonic() < deadline:
             time.sleep(0.1)
-        dialogs = session.dialogs()
-        check(len(dialogs) == 1, "an error dialog for the empty d= box")
-        for dialog in dialogs:
+        check(len(session.dialogs()) == 1, "an error dialog for the empty d= box")
+        for dialog in session.dialogs():
             session.xdotool("windowfocus", "--sync", str(dialog))
             session.keys("Return")
-        image = session.wait_for(lambda im: is_dark(im.pixel(CX, CY)))
-        check(image is not None and not session.dialogs(), "Return closes it; axes redrawn")
+        image = session.wait_for(lambda im: is_dark(im.pixel(CX, CY)) and not session.dialogs())
+        check(image is not None, "Return closes it; the axes are drawn again")
 
         session.double_click(CX + 200, CY + 200)
-        image = session.wait_for(lambda im: axes(im) and not im.any(*INSIDE_P, is_red))
-        check(image is not None, "double-click clears back to the axes")
+        check(session.wait_for(axes_only) is not None, "double-click clears back to the axes")
         retype(session, 3, "1")
         session.click(*PLOT)
-        image = session.wait_for(lambda im: not sine_missing(im), timeout=20)
-        check(session.alive() and image is not None, "the window plots again")
+        check(session.wait_for(sine, timeout=20) is not None, "the window plots again")
     print("%d failed" % len(failures))
     return 1 if failures else 0
 
