@@ -1,7 +1,6 @@
 #pragma once
 
-// A plot area of 10240 x 7680 twips (682 x 512 pixels) on a plain cyan background, with the
-// controls the Plot button reads, for the tests and the benchmark.
+// A plot area of 10240 x 7680 twips on a plain white background, and what the Plot button reads.
 #include "plot/plotroutine.h"
 #include "ui/label.h"
 #include "ui/picturebox.h"
@@ -19,13 +18,12 @@ struct PlotArea
                                     ui::TextBox {&window}, ui::TextBox {&window}}};
     ui::TextBox Text1 {&window};
 
-    // range: the captions of L4 and L5 with a blank between ("" or " " for untouched bars).
-    PlotArea(const QString &code = {}, const QString &range = {},
-             const QStringList &boxes = {"1", "1", "1", "1"})
+    PlotArea( // range: the captions of L4 and L5, blank-separated (" ": bars untouched)
+            const QString &code = {}, const QString &range = {},
+            const QStringList &boxes = {"1", "1", "1", "1"})
     {
         P.place(2560, 1920, 10240, 7680);
-        P.setBackColor(ui::rgb(0, 255, 255));
-        P.setDrawWidth(3); // as start-up leaves it
+        P.setDrawWidth(3);
         Text1.setText(code);
         L4.setCaption(range.section(' ', 0, 0));
         L5.setCaption(range.section(' ', 1, 1));
