@@ -122,6 +122,8 @@ private slots:
         QTest::newRow("a=") << "a=" << captions << magenta << QRect(20, 216, 0, 0);
         QTest::newRow("title") << "Curvanta" << font("Times New Roman", 20.25) << qRgb(255, 0, 0)
                                << QRect(0, 15, 0, 0);
+        QTest::newRow("-X values") << "-X values" << font("Times New Roman", 14.25)
+                                   << qRgb(0, 0, 255) << QRect(113, 90, 0, 0);
         QTest::newRow("L4 after V1 moved") << "-12" << font("Times New Roman", 14.25)
                                            << qRgb(255, 128, 0) << QRect(202, 90, 0, 0);
         QTest::newRow("hint, on P's designed top edge")

@@ -36,9 +36,7 @@ void Timer::timeout()
 void Timer::setEnabled(bool enabled)
 {
     m_enabled = enabled;
-    if (g_testClock)
-        m_elapsedMs = 0;
-    else if (enabled)
+    if (enabled)
         m_timer.start();
     else
         m_timer.stop();
