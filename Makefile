@@ -12,11 +12,13 @@ all: build
 deps:
 	@scripts/install-deps
 
-# CI builds with warnings as errors.
 build/build.ninja: | deps
-	cmake --preset dev -DCURVANTA_WERROR=$(if $(CI),ON,OFF)
+	cmake --preset dev
 
+# CI builds with warnings as errors (see CMakeLists.txt), also in a build folder configured
+# before: it is configured again.
 build: deps build/build.ninja
+	$(if $(CI),cmake --preset dev)
 	cmake --build build -j $(JOBS)
 
 run: build

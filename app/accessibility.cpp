@@ -4,14 +4,211 @@
 
 #include "plot/catalogue.h"
 #include "plot/convert.h"
+#include "ui/runtimeerror.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QRegularExpression>
+
+#include <cmath>
 
 namespace {
 
-const QString kEmptyPlot = QStringLiteral("Empty: only the axes are drawn.");
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Accessibility", text);
+}
+
+// How each widget of a window that has one of its own is presented.
+struct Presentation
+{
+    enum class Kind { Window, Container, Caption, Decoration, Announcer } kind;
+    const ui::Label *caption = nullptr; // a Caption's label, read as it reads now
+    QWidget *shownAs = nullptr;         // the visible widget a Caption stands in for
+    bool listed = true;                 // whether its container lists it
+};
+
+QHash<const QObject *, Presentation> &presentations()
+{
+    static QHash<const QObject *, Presentation> map;
+    return map;
+}
+
+void present(QWidget *widget, Presentation presentation)
+{
+    if (!presentations().contains(widget))
+        QObject::connect(widget, &QObject::destroyed, [widget] { presentations().remove(widget); });
+    presentations().insert(widget, presentation);
+}
+
+bool hidden(const QObject *object)
+{
+    const auto it = presentations().constFind(object);
+    return it != presentations().constEnd() && !it->listed;
+}
+
+// A widget whose decorative children are left out of the tree.
+class Container : public QAccessibleWidget
+{
+public:
+    Container(QWidget *widget, QAccessible::Role role) : QAccessibleWidget(widget, role) { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        // A window is known by its title, without the run of blanks that spaces it out.
+        if (t == QAccessible::Name && widget()->isWindow() && widget()->accessibleName().isEmpty())
+            return widget()->windowTitle().simplified();
+        return QAccessibleWidget::text(t);
+    }
+
+    int childCount() const override { return int(shown().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QWidget *> children = shown();
+        if (index < 0 || index >= children.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(children.at(index));
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child ? int(shown().indexOf(child->object())) : -1;
+    }
+
+private:
+    QList<QWidget *> shown() const
+    {
+        QList<QWidget *> children;
+        for (QObject *o : widget()->children()) {
+            if (o->isWidgetType() && !static_cast<QWidget *>(o)->isWindow() && !hidden(o))
+                children << static_cast<QWidget *>(o);
+        }
+        return children;
+    }
+};
+
+// A caption, read as it reads now. Screen readers on Linux find a field's label through the
+// field's labelled-by relation, which Qt draws from a label widget whose buddy the field is;
+// the window's captions are drawn on its surface, so each field gets a hidden buddy label that
+// stands in for its caption, in the caption's place.
+class Caption : public QAccessibleWidget
+{
+public:
+    Caption(QWidget *widget, const Presentation &p)
+        : QAccessibleWidget(widget, QAccessible::StaticText), m_presentation(p)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        if (m_presentation.caption)
+            return m_presentation.caption->caption();
+        const auto *label = qobject_cast<const QLabel *>(object());
+        return label ? label->text() : QString();
+    }
+    QRect rect() const override { return shown() ? shown()->rect() : QAccessibleWidget::rect(); }
+    QAccessible::State state() const override
+    {
+        return shown() ? shown()->state() : QAccessibleWidget::state();
+    }
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        auto related = QAccessibleWidget::relations(match);
+        const auto *label = qobject_cast<const QLabel *>(object());
+        if (label && label->buddy() && (match & QAccessible::Labelled))
+            related.append(
+                    {QAccessible::queryAccessibleInterface(label->buddy()), QAccessible::Labelled});
+        return related;
+    }
+
+private:
+    QAccessibleInterface *shown() const
+    {
+        return m_presentation.shownAs
+                ? QAccessible::queryAccessibleInterface(m_presentation.shownAs)
+                : nullptr;
+    }
+
+    Presentation m_presentation;
+};
+
+// The hidden label that names `field` for assistive technology.
+void labelField(QWidget *field, const QString &text, const ui::Label *caption)
+{
+    auto *label = new QLabel(text, field->parentWidget());
+    label->setBuddy(field);
+    label->hide();
+    present(label,
+            {Presentation::Kind::Caption, caption, caption ? caption->widget() : nullptr,
+             caption != nullptr});
+    if (caption)
+        present(caption->widget(), {Presentation::Kind::Decoration, nullptr, nullptr, false});
+}
+
+QAccessibleInterface *presentationFactory(const QString &, QObject *object)
+{
+    const auto it = presentations().constFind(object);
+    if (it == presentations().constEnd())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    switch (it->kind) {
+    case Presentation::Kind::Window:
+        return new Container(widget, QAccessible::Window);
+    case Presentation::Kind::Container:
+        return new Container(widget, QAccessible::Client);
+    case Presentation::Kind::Caption:
+        return new Caption(widget, *it);
+    case Presentation::Kind::Announcer:
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    case Presentation::Kind::Decoration:
+        break;
+    }
+    return new QAccessibleWidget(widget, QAccessible::NoRole);
+}
+
+QString emptyPlot()
+{
+    return tr("Empty: only the axes are drawn.");
+}
+
+QString number(double value)
+{
+    // Steps of 0.001 add up to values such as 3.1999999; the walk means 3.2.
+    const double rounded = std::round(value * 1000) / 1000;
+    return QLocale().toString(rounded == 0 ? 0.0 : rounded, 'g', 6);
+}
+
+// "bsin(ax) with a = 1.5, b = 1.5, for x from -10 to 10", with the coefficients as typed and
+// only those that the chosen function uses.
+QString plotSentence(const Form1 &form)
+{
+    const plot::Entry *chosen = nullptr;
+    for (const plot::Entry &entry : plot::catalogue()) {
+        if (form.Text1.text() == QString::number(entry.code))
+            chosen = &entry;
+    }
+    const double lower = plot::lenientNumber(form.L4.caption());
+    const double upper = plot::lenientNumber(form.L5.caption());
+    const QString range = tr("for x from %1 to %2").arg(number(lower / 1.2), number(upper / 1.2));
+    if (!chosen)
+        return tr("No function chosen, %1").arg(range);
+    static const QRegularExpression words(QStringLiteral("cosec|sec|cos|sin|tan|cot|e\\^"));
+    const QString letters = QString(chosen->text).remove(words);
+    QStringList coefficients;
+    for (int i = 0; i < 4; ++i) {
+        const QChar letter(u'a' + i);
+        if (letters.contains(letter))
+            coefficients << tr("%1 = %2").arg(letter).arg(form.T6[i].text().trimmed());
+    }
+    return tr("%1 with %2, %3").arg(chosen->text, coefficients.join(QStringLiteral(", ")), range);
+}
 
 void name(const ui::Control &control, const QString &text)
 {
@@ -20,63 +217,133 @@ void name(const ui::Control &control, const QString &text)
 
 } // namespace
 
+void PlotStory::plotted(const QString &sentence, std::optional<plot::GraphMapping> mapping)
+{
+    m_beforeClear.reset();
+    m_now.mapping = mapping;
+    if (!m_now.lines.isEmpty() && m_now.lines.last().sentence == sentence) {
+        ++m_now.lines.last().times;
+        return;
+    }
+    m_now.lines.append({sentence});
+    while (m_now.lines.size() > kKept) {
+        m_now.lines.removeFirst();
+        ++m_now.dropped;
+    }
+}
+
+void PlotStory::cleared()
+{
+    if (!m_now.lines.isEmpty())
+        m_beforeClear = m_now;
+    m_now = State();
+}
+
+bool PlotStory::undoClear()
+{
+    if (!m_beforeClear)
+        return false;
+    m_now = *m_beforeClear;
+    m_beforeClear.reset();
+    return true;
+}
+
+QString PlotStory::description() const
+{
+    if (m_now.lines.isEmpty())
+        return emptyPlot();
+    QStringList told;
+    if (m_now.dropped)
+        told << tr("Earlier plots not listed: %1.").arg(m_now.dropped);
+    for (const Line &line : m_now.lines) {
+        told << (line.times == 1
+                         ? line.sentence + QLatin1Char('.')
+                         : QCoreApplication::translate("Accessibility", "%1, drawn %n times.",
+                                                       nullptr, line.times)
+                                   .arg(line.sentence));
+    }
+    return told.join(QLatin1Char('\n'));
+}
+
 void nameControls(Form1 &form)
 {
-    name(form.window, QStringLiteral("Curvanta"));
+    static const bool installed = [] {
+        QAccessible::installFactory(presentationFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    using Kind = Presentation::Kind;
+    present(form.window.widget(), {Kind::Window});
+    present(form.P.widget(), {Kind::Container});
+    for (ui::Control *decoration : std::initializer_list<ui::Control *> {
+                 &form.s1, &form.s2, &form.s3, &form.s4, &form.Shape1_3, &form.Label1, &form.mes})
+        present(decoration->widget(), {Kind::Decoration, nullptr, nullptr, false});
+
     const char *letters[4] = {"a", "b", "c", "d"};
     for (int i = 0; i < 4; ++i) {
-        name(form.T6[i], QStringLiteral("Coefficient %1").arg(QLatin1String(letters[i])));
-        name(form.L6[i], form.L6[i].caption());
+        labelField(form.T6[i].widget(), form.L6[i].caption(), &form.L6[i]);
+        name(form.T6[i],
+             tr("%1 coefficient %2").arg(form.L6[i].caption(), QLatin1String(letters[i])));
     }
-    name(form.V1, QStringLiteral("Lower x limit"));
-    name(form.V2, QStringLiteral("Upper x limit"));
-    name(form.L4, QStringLiteral("Lower x limit value"));
-    name(form.L5, QStringLiteral("Upper x limit value"));
-    name(form.P, QStringLiteral("Plot area"));
-    name(form.Cp, QStringLiteral("Plot"));
-    name(form.l1, QStringLiteral("Function"));
+    labelField(form.V1.widget(), form.L2.caption(), &form.L2);
+    labelField(form.V2.widget(), form.L3.caption(), &form.L3);
+    // The list has no caption of its own on the window; its label is heard, not seen.
+    labelField(form.l1.widget(), tr("Function"), nullptr);
+    for (ui::Label *label : {&form.L4, &form.L5, &form.cl})
+        present(label->widget(), {Kind::Caption, label});
+    form.L4.widget()->setAccessibleDescription(tr("Lower x limit value"));
+    form.L5.widget()->setAccessibleDescription(tr("Upper x limit value"));
+    name(form.V1, tr("%1: lower x limit").arg(form.L2.caption()));
+    name(form.V2, tr("%1: upper x limit").arg(form.L3.caption()));
+    name(form.P, tr("Plot area"));
+    name(form.l1, tr("Function"));
     // On Linux Qt speaks an editable list by its current text; the name is heard through its edit
     // field, which holds the focus.
     if (QLineEdit *edit = static_cast<QComboBox *>(form.l1.widget())->lineEdit())
-        edit->setAccessibleName(QStringLiteral("Function"));
-    name(form.Text1, QStringLiteral("Function code"));
-    name(form.Text2, QStringLiteral("Credit font size"));
-    for (ui::Label *block : {&form.s1, &form.s2, &form.s3, &form.s4})
-        name(*block, QStringLiteral("Corner block"));
-    name(form.Shape1_3, QStringLiteral("Red square"));
-    // The remaining labels are read as they are shown.
-    for (ui::Label *label : {&form.Label1, &form.mes, &form.cl, &form.L2, &form.L3})
-        name(*label, label->caption());
-    describeEmptyPlot(form);
+        edit->setAccessibleName(tr("Function"));
+    name(form.Text1, tr("Function code"));
+    name(form.Text2, tr("Credit font size"));
+
+    // Spoken news: a status that shows nothing and takes no input, shown anew for each message,
+    // which screen readers announce without the focus moving.
+    form.announcer = new QWidget(form.window.widget());
+    form.announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+    form.announcer->setGeometry(0, 0, 0, 0);
+    form.announcer->hide();
+    present(form.announcer, {Kind::Announcer});
+    form.P.widget()->setAccessibleDescription(form.story.description());
 }
 
-void describePlot(Form1 &form)
+void announce(Form1 &form, const QString &text)
 {
-    QString function = form.l1.text();
-    for (const plot::Entry &entry : plot::catalogue()) {
-        if (form.Text1.text() == QString::number(entry.code))
-            function = entry.text;
-    }
-    // The walk runs from each limit divided by 1.2.
-    const auto end = [](const ui::Label &limit) {
-        return QLocale().toString(plot::lenientNumber(limit.caption()) / 1.2, 'g', 6);
-    };
-    const QString sentence = QStringLiteral("%1 plotted for x from %2 to %3.")
-                                     .arg(function, end(form.L4), end(form.L5));
-    QWidget *area = form.P.widget();
-    const QString drawn = area->accessibleDescription();
-    QStringList sentences;
-    if (drawn != kEmptyPlot)
-        sentences = drawn.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    // The latest few plots are described; a long afternoon of plotting does not grow it forever.
-    constexpr int kKept = 3;
-    while (sentences.size() >= kKept)
-        sentences.removeFirst();
-    sentences << sentence;
-    area->setAccessibleDescription(sentences.join(QLatin1Char('\n')));
+    form.announcer->hide();
+    form.announcer->setAccessibleName(text);
+    form.announcer->show();
+}
+
+void describePlot(Form1 &form, const plot::PlotRecord &record, const ui::RuntimeError *error)
+{
+    QString sentence = plotSentence(form);
+    if (error)
+        sentence = tr("%1, stopped at x = %2: %3")
+                           .arg(sentence, number(record.x), error->title().toLower());
+    form.story.plotted(sentence, record.mapping);
+    form.P.widget()->setAccessibleDescription(form.story.description());
+    if (!error)
+        announce(form, tr("Plotted: %1.").arg(sentence));
 }
 
 void describeEmptyPlot(Form1 &form)
 {
-    form.P.widget()->setAccessibleDescription(kEmptyPlot);
+    form.story.cleared();
+    form.P.widget()->setAccessibleDescription(form.story.description());
+    announce(form, tr("Cleared: only the axes are drawn."));
+}
+
+void describeUndoneClear(Form1 &form)
+{
+    if (!form.story.undoClear())
+        return;
+    form.P.widget()->setAccessibleDescription(form.story.description());
+    announce(form, tr("Clear undone: %1").arg(form.story.description()));
 }

@@ -1,12 +1,15 @@
 #include "form1.h"
 
 #include "accessibility.h"
+#include "plotexport.h"
+#include "readout.h"
 
 #include "decor/animations.h"
 #include "plot/frame.h"
 #include "plot/plotroutine.h"
 #include "plot/range.h"
 #include "plot/selection.h"
+#include "ui/runtimeerror.h"
 
 #include <algorithm>
 
@@ -21,6 +24,8 @@ Form1::Form1()
     stack();
     wireEvents();
     nameControls(*this);
+    attachReadout(*this);
+    addPlotExport(*this);
 }
 
 void Form1::design()
@@ -170,12 +175,22 @@ void Form1::wireEvents()
     window.activate.connect(QStringLiteral("Form_Activate"), [this] { Form_Activate(); });
     l1.click.connect(QStringLiteral("l1_Click"), [this] { plot::l1_Click({l1, Text1}); });
     Cp.click.connect(QStringLiteral("Cp_Click"), [this] {
-        plot::Cp_Click({P, L4, L5, {&T6[0], &T6[1], &T6[2], &T6[3]}, Text1});
-        describePlot(*this); // reached only when the plot ran to its end
+        erased = QImage();
+        plot::PlotRecord record;
+        try {
+            plot::Cp_Click(
+                    {P, L4, L5, {&T6[0], &T6[1], &T6[2], &T6[3]}, Text1, QLocale(), &record});
+        } catch (const ui::RuntimeError &error) {
+            describePlot(*this, record, &error);
+            throw;
+        }
+        describePlot(*this, record, nullptr);
     });
     P.dblClick.connect(QStringLiteral("P_DblClick"), [this] {
+        erased = P.image();
         plot::P_DblClick(P);
         describeEmptyPlot(*this);
+        hideReadout(*this);
     });
     V1.change.connect(QStringLiteral("V1_Change"), [this] { plot::V1_Change(V1, L4); });
     V2.change.connect(QStringLiteral("V2_Change"), [this] { plot::V2_Change(V2, L5); });

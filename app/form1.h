@@ -1,5 +1,7 @@
 #pragma once
 
+#include "accessibility.h"
+
 #include "ui/combobox.h"
 #include "ui/commandbutton.h"
 #include "ui/label.h"
@@ -9,6 +11,8 @@
 #include "ui/textbox.h"
 #include "ui/timer.h"
 #include "ui/window.h"
+
+#include <QImage>
 
 #include <array>
 
@@ -59,6 +63,13 @@ public:
     ui::Label L4 {w};
     ui::Label L3 {w};
     ui::Label L2 {w};
+
+    // Beside the design: what the plot area holds, told for screen readers, and the status they
+    // announce news through.
+    PlotStory story;
+    QWidget *announcer = nullptr;
+    // The drawing the last clear of the plot area erased, kept for Undo Clear until the next plot.
+    QImage erased;
 
 private:
     void design();

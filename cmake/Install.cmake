@@ -18,7 +18,7 @@ install(FILES assets/icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME curvanta)
-set(CPACK_PACKAGE_VERSION 1.00)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Curvanta developers")
 set(CPACK_PACKAGE_CONTACT "Curvanta developers <curvanta@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Plots a chosen function on a sheet of graph paper")

@@ -1,5 +1,7 @@
 #include "frame.h"
 
+#include "checked.h"
+
 #include "ui/picturebox.h"
 
 namespace plot {
@@ -17,6 +19,21 @@ void P_DblClick(ui::PictureBox &P)
     P.cls();
     DrawAxes(P);
     P.setDrawWidth(3);
+}
+
+double GraphMapping::scale(double upper, float height)
+{
+    return checked::mul(checked::div(upper, height), 200);
+}
+
+double GraphMapping::toX(double x) const
+{
+    return checked::add(cx, checked::mul(s, checked::mul(1000, x)));
+}
+
+double GraphMapping::toY(double y) const
+{
+    return checked::sub(cy, checked::mul(s, checked::mul(y, 1000)));
 }
 
 } // namespace plot

@@ -10,6 +10,8 @@
 #include "ui/picturebox.h"
 #include "ui/textbox.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace plot {
@@ -18,6 +20,9 @@ namespace {
 
 constexpr ui::Colour kDotColour = ui::rgb(255, 0, 0);
 constexpr float kMarkerRadius = 100; // twips
+// The bars allow at most 50,001 steps. Far beyond that lies only a range whose ends are so large
+// that adding 0.001 no longer moves x, and the walk would never end.
+constexpr long kMaxSteps = 1'000'000;
 
 QString quoted(const QString &text)
 {
@@ -72,14 +77,15 @@ ui::Colour markerColour()
 
 } // namespace
 
-Walk Cp_Click(const PlotControls &c)
+void Cp_Click(const PlotControls &c)
 {
     c.P.setDrawWidth(5);
-    const float cx = c.P.width() / 2.0f;
-    const float cy = c.P.height() / 2.0f;
+    GraphMapping map;
+    map.cx = c.P.width() / 2.0f;
+    map.cy = c.P.height() / 2.0f;
     const double lower = lenientNumber(c.L4.caption());
     const double upper = lenientNumber(c.L5.caption());
-    c.P.circle(cx, cy, kMarkerRadius, markerColour());
+    c.P.circle(map.cx, map.cy, kMarkerRadius, markerColour());
 
     const double x1 = checked::div(upper, 1.2);
     double y = 0;
@@ -87,35 +93,49 @@ Walk Cp_Click(const PlotControls &c)
     // step, where a bad one ends the walk; every step then uses the same values.
     Coefficients k;
     double code = 0;
-    double s = 0;
     bool first = true;
-    Walk walk;
+    long steps = 0;
     clearUpperVectorState();
-    for (double x = checked::div(lower, 1.2); x <= x1; x = checked::add(x, 0.001)) {
-        if (first) {
-            k.a = coefficient(*c.T6[0], "a=", c.locale);
-            k.b = coefficient(*c.T6[1], "b=", c.locale);
-            k.c = coefficient(*c.T6[2], "c=", c.locale);
-            k.d = coefficient(*c.T6[3], "d=", c.locale);
-            code = functionCode(c.Text1, c.locale);
+    double x = checked::div(lower, 1.2);
+    try {
+        for (; x <= x1; x = checked::add(x, 0.001)) {
+            if (++steps > kMaxSteps)
+                throw ui::RuntimeError(
+                        ui::RuntimeError::Kind::Overflow,
+                        QCoreApplication::translate("plot::Cp_Click",
+                                                    "The x range from %1 to %2 holds too many "
+                                                    "steps of 0.001 to plot.")
+                                .arg(c.L4.caption(), c.L5.caption()));
+            if (first) {
+                k.a = coefficient(*c.T6[0], "a=", c.locale);
+                k.b = coefficient(*c.T6[1], "b=", c.locale);
+                k.c = coefficient(*c.T6[2], "c=", c.locale);
+                k.d = coefficient(*c.T6[3], "d=", c.locale);
+                code = functionCode(c.Text1, c.locale);
+            }
+            if (const auto value = evaluate(code, x, k))
+                y = *value;
+            if (x == upper)
+                break;
+            if (first) {
+                map.s = GraphMapping::scale(upper, c.P.height());
+                first = false;
+                if (c.record)
+                    c.record->mapping = map;
+            }
+            const double X = map.toX(x);
+            const double Y = map.toY(y);
+            c.P.line(checked::toSingle(X), checked::toSingle(Y),
+                     checked::toSingle(checked::sub(X, 0.001)),
+                     checked::toSingle(checked::add(Y, 0.001)), kDotColour);
         }
-        if (const auto value = evaluate(code, x, k))
-            y = *value;
-        if (x == upper)
-            return walk;
-        if (first) {
-            s = checked::mul(checked::div(upper, c.P.height()), 200);
-            first = false;
-        }
-        const double X = checked::add(cx, checked::mul(s, checked::mul(1000, x)));
-        const double Y = checked::sub(cy, checked::mul(s, checked::mul(y, 1000)));
-        c.P.line(checked::toSingle(X), checked::toSingle(Y),
-                 checked::toSingle(checked::sub(X, 0.001)),
-                 checked::toSingle(checked::add(Y, 0.001)), kDotColour);
-        ++walk.dots;
-        walk.lastX = x;
+    } catch (const ui::RuntimeError &) {
+        if (c.record)
+            c.record->x = x;
+        throw;
     }
-    return walk;
+    if (c.record)
+        c.record->x = x;
 }
 
 } // namespace plot

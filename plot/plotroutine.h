@@ -1,8 +1,11 @@
 #pragma once
 
+#include "frame.h"
+
 #include <QLocale>
 
 #include <array>
+#include <optional>
 
 namespace ui {
 class Label;
@@ -12,6 +15,14 @@ class TextBox;
 
 namespace plot {
 
+// What a plot got to: the mapping its dots were drawn with, once the walk had its scale, and the
+// abscissa of the step it was at when it ended, by reaching its end or by an error.
+struct PlotRecord
+{
+    std::optional<GraphMapping> mapping;
+    double x = 0;
+};
+
 struct PlotControls
 {
     ui::PictureBox &P;               // drawn on
@@ -20,18 +31,12 @@ struct PlotControls
     std::array<ui::TextBox *, 4> T6; // coefficients a, b, c, d
     ui::TextBox &Text1;              // code of the chosen family
     QLocale locale = QLocale();      // the user's number format, unless the program set another
-};
-
-// What a walk that ran to its end drew: the number of dots and the x of the last one.
-struct Walk
-{
-    int dots = 0;
-    double lastX = 0;
+    PlotRecord *record = nullptr;    // filled in as the walk goes, when given
 };
 
 // The Plot button: a centre marker in a random colour, then one red dot per step of 0.001 along
 // x, from the lower limit / 1.2 to the upper limit / 1.2, on top of what the plot area shows.
 // Errors end the walk at the step where they arise; the dots before it stay.
-Walk Cp_Click(const PlotControls &controls);
+void Cp_Click(const PlotControls &controls);
 
 } // namespace plot

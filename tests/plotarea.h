@@ -30,8 +30,9 @@ struct PlotArea
         for (int i = 0; i < 4; ++i)
             T6[i].setText(boxes[i]);
     }
-    plot::Walk plot()
+    // Plots; `record` tells where the walk was when it ended and the mapping it drew with.
+    void plot(plot::PlotRecord *record = nullptr)
     {
-        return plot::Cp_Click({P, L4, L5, {&T6[0], &T6[1], &T6[2], &T6[3]}, Text1, QLocale::c()});
+        plot::Cp_Click({P, L4, L5, {&T6[0], &T6[1], &T6[2], &T6[3]}, Text1, QLocale::c(), record});
     }
 };

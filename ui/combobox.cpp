@@ -50,6 +50,12 @@ int ComboBox::listIndex() const
     return m_combo->currentIndex();
 }
 
+void ComboBox::choose(int index)
+{
+    m_combo->setCurrentIndex(index);
+    click.raise();
+}
+
 void ComboBox::setDesignText(const QString &text)
 {
     m_combo->setEditText(text);

@@ -19,6 +19,8 @@ public:
     int listCount() const;
     QString list(int index) const;
     int listIndex() const;
+    // Chooses entry `index` as the user would from the list: it is shown and Click is raised.
+    void choose(int index);
 
     // Design time: the text shown in the edit field before any choice, and its colour.
     void setDesignText(const QString &text);

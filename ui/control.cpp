@@ -73,10 +73,18 @@ QRect Control::pixelRect() const
 void Control::applyGeometry()
 {
     const QRect r = pixelRect();
-    if (r == m_widget->geometry())
+    const QRect before = m_widget->geometry();
+    if (r == before)
         return;
     m_widget->setGeometry(r);
-    geometryApplied();
+    try {
+        geometryApplied();
+    } catch (...) {
+        // The widget keeps the size its contents have, and the next change of place or size
+        // tries the new one again.
+        m_widget->setGeometry(before);
+        throw;
+    }
 }
 
 } // namespace ui

@@ -6,6 +6,9 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include <cstdio>
+#include <new>
+
 namespace ui {
 
 namespace {
@@ -48,6 +51,47 @@ void resetErrorReporter()
     reporter() = showErrorDialog;
 }
 
+namespace {
+
+// Called inside a catch block.
+void reportCurrentException(const QString &handler)
+{
+    try {
+        try {
+            throw;
+        } catch (const RuntimeError &error) {
+            reporter()(handler, error);
+        } catch (const std::bad_alloc &) {
+            reporter()(handler,
+                       RuntimeError(RuntimeError::Kind::OutOfMemory,
+                                    QCoreApplication::translate(
+                                            "ui::Event",
+                                            "There was not enough memory to finish. Close other "
+                                            "programs and try again.")));
+        } catch (const std::exception &error) {
+            reporter()(handler,
+                       RuntimeError(RuntimeError::Kind::Unexpected,
+                                    QString::fromLocal8Bit(error.what())));
+        } catch (...) {
+            reporter()(handler, RuntimeError(RuntimeError::Kind::Unexpected, QString()));
+        }
+    } catch (...) {
+        // Nothing is left to show a dialog with; at least say so on the terminal.
+        std::fputs("curvanta: an error could not be reported\n", stderr);
+    }
+}
+
+} // namespace
+
+void dispatch(const QString &handlerName, const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (...) {
+        reportCurrentException(handlerName);
+    }
+}
+
 void Event::connect(const QString &handlerName, std::function<void()> handler)
 {
     m_name = handlerName;
@@ -56,13 +100,8 @@ void Event::connect(const QString &handlerName, std::function<void()> handler)
 
 void Event::raise() const
 {
-    if (!m_handler)
-        return;
-    try {
-        m_handler();
-    } catch (const RuntimeError &error) {
-        reporter()(m_name, error);
-    }
+    if (m_handler)
+        dispatch(m_name, m_handler);
 }
 
 } // namespace ui

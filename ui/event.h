@@ -15,9 +15,14 @@ using ErrorReporter = std::function<void(const QString &handler, const RuntimeEr
 void setErrorReporter(ErrorReporter reporter);
 void resetErrorReporter();
 
-// One event of a control, bound to at most one handler. raise() is the dispatch boundary: a
-// runtime error thrown inside the handler ends it there and is reported once; the next event is
-// handled as usual.
+// Runs `work` as the handler `handlerName`: whatever it throws ends it there and is reported once
+// (running out of memory in plain words), and the program carries on. Also for the program's code
+// that Qt calls from its own event handlers, where no exception may escape.
+void dispatch(const QString &handlerName, const std::function<void()> &work);
+
+// One event of a control, bound to at most one handler. raise() is the dispatch boundary: an
+// error thrown inside the handler ends it there and is reported once; the next event is handled
+// as usual.
 class Event
 {
 public:

@@ -3,22 +3,31 @@
 #include "runtimeerror.h"
 #include "screen.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <utility>
 
 namespace ui {
+
+constexpr int kCrosshairArm = 10; // pixels
 
 class Surface : public QWidget
 {
 public:
     Surface(PictureBox *box, QWidget *parent) : QWidget(parent), m_box(box)
     {
-        setAttribute(Qt::WA_OpaquePaintEvent);
+        // Deliberately not WA_OpaquePaintEvent, although the image covers every pixel: Qt paints
+        // a moved opaque widget on its own, without the siblings stacked above it, so the range
+        // bar placed over the box's edge at activation was painted over at the first paint on
+        // larger screens.
         setAttribute(Qt::WA_StaticContents);
         setFocusPolicy(Qt::StrongFocus);
     }
@@ -29,15 +38,45 @@ protected:
         QPainter painter(this);
         painter.setClipRect(event->rect());
         painter.drawImage(QPointF(0, 0), m_box->m_image);
+        if (m_box->m_crosshair) {
+            const QPoint c = m_box->globalPosition(*m_box->m_crosshair) - mapToGlobal(QPoint());
+            painter.setPen(QPen(Qt::blue, 1));
+            painter.drawLine(c.x() - kCrosshairArm, c.y(), c.x() + kCrosshairArm, c.y());
+            painter.drawLine(c.x(), c.y() - kCrosshairArm, c.x(), c.y() + kCrosshairArm);
+        }
+    }
+
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        if (m_box->m_pointerHook)
+            m_box->m_pointerHook(event->position() * Screen::mapping().perPixel());
+        QWidget::mouseMoveEvent(event);
+    }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (m_box->keyHook && m_box->keyHook(event->key()))
+            return;
+        QWidget::keyPressEvent(event);
     }
 
     void mouseDoubleClickEvent(QMouseEvent *event) override
     {
-        if (event->button() == Qt::LeftButton)
+        if (event->button() == Qt::LeftButton && !onControl(event->position().toPoint()))
             m_box->dblClick.raise();
     }
 
 private:
+    // Controls lying over the box let the mouse through to it, but a double-click on one of them
+    // is meant for that control, not for the box.
+    bool onControl(QPoint point) const
+    {
+        const auto children = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        return std::any_of(children.begin(), children.end(), [point](const QWidget *child) {
+            return child->isVisible() && child->geometry().contains(point);
+        });
+    }
+
     PictureBox *m_box;
 };
 
@@ -72,7 +111,31 @@ bool clipSegment(QPointF &p, QPointF &q, const QRectF &bounds)
     return true;
 }
 
+bool g_failNextAllocation = false;
+
+QImage allocate(QSize device)
+{
+    if (std::exchange(g_failNextAllocation, false))
+        return QImage();
+    return QImage(device, QImage::Format_RGB32);
+}
+
+[[noreturn]] void outOfImageMemory(QSize device)
+{
+    throw RuntimeError(RuntimeError::Kind::ToolkitError,
+                       QCoreApplication::translate("ui::PictureBox",
+                                                   "There is not enough memory for a plot area of "
+                                                   "%1 x %2 pixels.")
+                               .arg(device.width())
+                               .arg(device.height()));
+}
+
 } // namespace
+
+void PictureBox::failNextImageAllocation()
+{
+    g_failNextAllocation = true;
+}
 
 PictureBox::PictureBox(QWidget *container) : Control(new Surface(this, container))
 {
@@ -106,7 +169,8 @@ void PictureBox::setBackColor(Colour colour)
 
 void PictureBox::setPicture(const QString &path)
 {
-    m_picture = QImage(path);
+    // Converted once here rather than at every redraw of the background.
+    m_picture = QImage(path).convertToFormat(QImage::Format_RGB32);
     const double dpr = m_surface->devicePixelRatioF();
     if (dpr > 1.0) {
         const QFileInfo info(path);
@@ -115,7 +179,7 @@ void PictureBox::setPicture(const QString &path)
         QImage sharp(dense);
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2.0);
-            m_picture = sharp;
+            m_picture = sharp.convertToFormat(QImage::Format_RGB32);
         }
     }
     rebuildBackground(false);
@@ -123,41 +187,70 @@ void PictureBox::setPicture(const QString &path)
 
 void PictureBox::geometryApplied()
 {
-    rebuildBackground(true);
+    // A move keeps the image as it is; only a new size or pixel density needs a new one.
+    const double dpr = m_surface->devicePixelRatioF();
+    const QSize device(int(std::ceil(m_surface->width() * dpr)),
+                       int(std::ceil(m_surface->height() * dpr)));
+    if (dpr != m_dpr || device != m_image.size())
+        rebuildBackground(true);
 }
 
 void PictureBox::rebuildBackground(bool keepDrawing)
 {
-    m_dpr = m_surface->devicePixelRatioF();
-    m_devicePerTwip = m_dpr / Screen::mapping().perPixel();
-    const QSize device(int(std::ceil(m_surface->width() * m_dpr)),
-                       int(std::ceil(m_surface->height() * m_dpr)));
-    QImage background(device, QImage::Format_RGB32);
-    if (background.isNull() && !device.isEmpty())
-        throw RuntimeError(RuntimeError::Kind::ToolkitError,
-                           QStringLiteral("There is not enough memory for a plot area of %1 x %2 "
-                                          "pixels.")
-                                   .arg(device.width())
-                                   .arg(device.height()));
-    m_background = background;
-    m_background.setDevicePixelRatio(m_dpr);
-    m_background.fill(toQColor(m_backColor));
+    const double dpr = m_surface->devicePixelRatioF();
+    const QSize device(int(std::ceil(m_surface->width() * dpr)),
+                       int(std::ceil(m_surface->height() * dpr)));
+    QImage background = allocate(device);
+    QImage image = allocate(device);
+    if ((background.isNull() || image.isNull()) && !device.isEmpty())
+        outOfImageMemory(device);
+    background.setDevicePixelRatio(dpr);
+    background.fill(toQColor(m_backColor));
     if (!m_picture.isNull()) {
-        QPainter painter(&m_background);
+        QPainter painter(&background);
         painter.drawImage(QPointF(0, 0), m_picture);
     }
-    const QImage drawn = keepDrawing ? m_image : QImage();
-    m_image = m_background;
-    if (!drawn.isNull()) {
-        QPainter painter(&m_image);
-        painter.drawImage(QPointF(0, 0), drawn);
+    image.setDevicePixelRatio(dpr);
+    if (!image.isNull()) {
+        QPainter painter(&image);
+        painter.drawImage(QPointF(0, 0), background);
+        if (keepDrawing && !m_image.isNull())
+            painter.drawImage(QPointF(0, 0), m_image);
     }
+    m_dpr = dpr;
+    m_devicePerTwip = m_dpr / Screen::mapping().perPixel();
+    m_background = background;
+    m_image = image;
     markDirty(m_image.rect());
+}
+
+void PictureBox::detachImage()
+{
+    if (m_image.isDetached() || m_image.isNull())
+        return;
+    QImage own = allocate(m_image.size());
+    if (own.isNull())
+        outOfImageMemory(m_image.size());
+    own.setDevicePixelRatio(m_dpr);
+    std::memcpy(own.bits(), m_image.constBits(), size_t(m_image.sizeInBytes()));
+    m_image = own;
 }
 
 void PictureBox::cls()
 {
     m_image = m_background;
+    markDirty(m_image.rect());
+}
+
+void PictureBox::restore(const QImage &drawing)
+{
+    if (drawing.size() == m_image.size()) {
+        m_image = drawing;
+    } else {
+        m_image = m_background;
+        QPainter painter(&m_image);
+        painter.drawImage(QPointF(0, 0), drawing);
+    }
     markDirty(m_image.rect());
 }
 
@@ -173,6 +266,9 @@ void PictureBox::line(float x1, float y1, float x2, float y2)
 
 void PictureBox::line(float x1, float y1, float x2, float y2, Colour colour)
 {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return;
+    detachImage();
     QPointF p = toDevice(x1, y1);
     QPointF q = toDevice(x2, y2);
     const QColor pen = toQColor(colour);
@@ -198,6 +294,7 @@ void PictureBox::circle(float x, float y, float radius, Colour colour)
     if (!std::isfinite(centre.x()) || !std::isfinite(centre.y()) || !std::isfinite(r)
         || std::abs(centre.x()) > 1e6 || std::abs(centre.y()) > 1e6 || std::abs(r) > 1e6)
         return;
+    detachImage();
     QPainter painter(&m_image);
     painter.setPen(QPen(toQColor(colour), m_drawWidth));
     painter.drawEllipse(centre, r, r);
@@ -247,6 +344,29 @@ void PictureBox::stampDot(double cx, double cy, QRgb colour)
     }
     if (drew)
         markDirty(QRect(bx, by, d, d));
+}
+
+void PictureBox::setPointerHook(std::function<void(QPointF)> hook)
+{
+    m_pointerHook = std::move(hook);
+    m_surface->setMouseTracking(static_cast<bool>(m_pointerHook));
+}
+
+QPoint PictureBox::globalPosition(QPointF twips) const
+{
+    return m_surface->mapToGlobal((twips / Screen::mapping().perPixel()).toPoint());
+}
+
+void PictureBox::setCrosshair(std::optional<QPointF> twips)
+{
+    const auto area = [this](const std::optional<QPointF> &at) {
+        if (!at)
+            return QRect();
+        const QPoint c = (*at / Screen::mapping().perPixel()).toPoint();
+        return QRect(c, c).adjusted(-kCrosshairArm, -kCrosshairArm, kCrosshairArm, kCrosshairArm);
+    };
+    m_surface->update(area(m_crosshair) | area(twips));
+    m_crosshair = twips;
 }
 
 QRgb PictureBox::pixelAt(float x, float y) const

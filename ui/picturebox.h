@@ -5,6 +5,8 @@
 
 #include <QImage>
 
+#include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -44,10 +46,25 @@ public:
     QWidget *container() const;
     // The persistent image, in device pixels.
     const QImage &image() const { return m_image; }
+    // Puts back a drawing taken from image(); one of another size is laid over the background
+    // from the top-left corner.
+    void restore(const QImage &drawing);
     // The colour of the device pixel under the point (x, y) given in twips.
     QRgb pixelAt(float x, float y) const;
 
     Event dblClick;
+
+    // Input beside the design's events, for readouts: the pointer moving over the box (a point
+    // in twips), and a key pressed while the box has the focus, which the hook may use up.
+    void setPointerHook(std::function<void(QPointF twips)> hook);
+    std::function<bool(int key)> keyHook;
+    // Where a point given in twips lies on the screen, in pixels.
+    QPoint globalPosition(QPointF twips) const;
+    // A crosshair shown over the drawing at a point in twips, without entering the image.
+    void setCrosshair(std::optional<QPointF> twips);
+    const std::optional<QPointF> &crosshair() const { return m_crosshair; }
+    // For tests: the next image the box needs cannot be allocated, as when memory runs out.
+    static void failNextImageAllocation();
 
 protected:
     void geometryApplied() override;
@@ -55,7 +72,10 @@ protected:
 private:
     friend class Surface;
     // Remakes the background for the current size; a resize keeps what was drawn.
+    // Throws, leaving the box as it was, where the images cannot be allocated.
     void rebuildBackground(bool keepDrawing);
+    // Makes the drawing its own copy before it is drawn on (after Cls it shares the background).
+    void detachImage();
     void stampDot(double cx, double cy, QRgb colour);
     const std::vector<std::pair<int, int>> &dotSpans(int deviceWidth);
     void markDirty(const QRect &deviceRect);
@@ -73,6 +93,8 @@ private:
     bool m_autoRedraw = true;
     double m_dpr = 1.0;
     double m_devicePerTwip = 1.0 / 15.0;
+    std::function<void(QPointF)> m_pointerHook;
+    std::optional<QPointF> m_crosshair; // twips
     std::vector<std::pair<int, int>> m_spans;
     int m_spanWidth = 0;
 };

@@ -1,5 +1,7 @@
 #include "runtimeerror.h"
 
+#include <QCoreApplication>
+
 namespace ui {
 
 RuntimeError::RuntimeError(Kind kind, const QString &detail)
@@ -23,8 +25,14 @@ QString RuntimeError::kindName(Kind kind)
         return QStringLiteral("Division by zero");
     case Kind::InvalidOperation:
         return QStringLiteral("Invalid floating-point operation");
+    case Kind::FileError:
+        return QCoreApplication::translate("ui::RuntimeError", "File error");
     case Kind::ToolkitError:
         break;
+    case Kind::OutOfMemory:
+        return QCoreApplication::translate("ui::RuntimeError", "Out of memory");
+    case Kind::Unexpected:
+        return QCoreApplication::translate("ui::RuntimeError", "Unexpected error");
     }
     return QStringLiteral("Window system error");
 }

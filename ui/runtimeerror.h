@@ -7,11 +7,21 @@
 namespace ui {
 
 // The one kind of failure a handler can raise. It ends the running handler at the point where it
-// is thrown; what the handler already did or drew stays.
+// is thrown; what the handler already did or drew stays. Any other exception that ends a handler
+// is reported as one of these too: running out of memory as OutOfMemory, the rest as Unexpected.
 class RuntimeError : public std::runtime_error
 {
 public:
-    enum class Kind { TypeMismatch, Overflow, DivisionByZero, InvalidOperation, ToolkitError };
+    enum class Kind {
+        TypeMismatch,
+        Overflow,
+        DivisionByZero,
+        InvalidOperation,
+        ToolkitError,
+        OutOfMemory,
+        Unexpected,
+        FileError
+    };
 
     RuntimeError(Kind kind, const QString &detail);
 

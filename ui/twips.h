@@ -14,6 +14,9 @@ public:
     double perPixel() const { return m_perPixel; }
     double toPixels(double twips) const { return twips / m_perPixel; }
     double toTwips(double pixels) const { return pixels * m_perPixel; }
+    // The nearest whole pixel, kept within the coordinates a widget can take: a length far beyond
+    // the screen, either way, stays far beyond it instead of wrapping round; NaN gives 0.
+    int pixel(double twips) const;
 
     // The widget rectangle of a box given in twips: both edges are rounded, so neighbouring boxes
     // that touch in twips touch on the screen too.

@@ -3,10 +3,8 @@
 #include "lightweight.h"
 #include "screen.h"
 
-#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QWindow>
 
 #include <cmath>
 
@@ -28,11 +26,17 @@ protected:
     }
 
     // A window manager adds its frame only after the window is shown; the outer size written
-    // before that is applied again once the frame is known.
-    void moveEvent(QMoveEvent *) override { m_window->frameMayHaveChanged(); }
-    void resizeEvent(QResizeEvent *) override { m_window->frameMayHaveChanged(); }
+    // before that is applied again once the frame is known. Qt calls these, so nothing may
+    // escape from them.
+    void moveEvent(QMoveEvent *) override { frameMayHaveChanged(); }
+    void resizeEvent(QResizeEvent *) override { frameMayHaveChanged(); }
 
 private:
+    void frameMayHaveChanged()
+    {
+        dispatch(QStringLiteral("Form_Resize"), [this] { m_window->frameMayHaveChanged(); });
+    }
+
     Window *m_window;
 };
 
@@ -41,10 +45,7 @@ Window::Window(float clientWidth, float clientHeight)
 {
     m_window = static_cast<WindowWidget *>(widget());
     const TwipsMapping map = Screen::mapping();
-    m_window->resize(int(std::lround(map.toPixels(clientWidth))),
-                     int(std::lround(map.toPixels(clientHeight))));
-    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, m_window,
-                     [this](QWindow *now) { focusWindowChanged(now); });
+    m_window->resize(map.pixel(clientWidth), map.pixel(clientHeight));
 }
 
 void Window::setCaption(const QString &caption)
@@ -94,9 +95,9 @@ void Window::applyOuterSize()
 {
     const TwipsMapping map = Screen::mapping();
     const QSize extra = frameExtra();
-    const double w = map.toPixels(width()) - extra.width();
-    const double h = map.toPixels(height()) - extra.height();
-    m_window->resize(std::max(1, int(std::lround(w))), std::max(1, int(std::lround(h))));
+    const int w = map.pixel(width() - map.toTwips(extra.width()));
+    const int h = map.pixel(height() - map.toTwips(extra.height()));
+    m_window->resize(std::max(1, w), std::max(1, h));
 }
 
 void Window::frameMayHaveChanged()
@@ -123,16 +124,6 @@ void Window::show()
     m_window->show();
     m_window->activateWindow();
     activate.raise();
-}
-
-void Window::focusWindowChanged(QWindow *now)
-{
-    if (!now || now->type() == Qt::Popup || now->type() == Qt::ToolTip)
-        return;
-    const bool mine = now == m_window->windowHandle();
-    if (mine && m_otherWasActive)
-        activate.raise();
-    m_otherWasActive = !mine;
 }
 
 } // namespace ui

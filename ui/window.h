@@ -9,9 +9,9 @@ class WindowWidget;
 
 // The top-level window. Width and Height are its outer size, frame included, in twips.
 //
-// Activate is raised when the window is first shown, and again each time it becomes the active
-// window after another window of this program (a message dialog, say) was active. Switching to
-// another application and back does not count: the program's own state has not changed.
+// Activate is raised once, when the window is first shown. The program's dialogs and menus are
+// its own helpers, not other windows: returning from one of them leaves the layout alone, as does
+// switching to another application and back.
 class Window : public Control
 {
 public:
@@ -37,7 +37,6 @@ private:
     friend class WindowWidget;
     void applyOuterSize();
     QSize frameExtra() const;
-    void focusWindowChanged(QWindow *now);
     void frameMayHaveChanged();
 
     WindowWidget *m_window;
@@ -45,7 +44,6 @@ private:
     float m_clientHeight;
     bool m_widthWritten = false;
     bool m_heightWritten = false;
-    bool m_otherWasActive = false;
     QSize m_frameExtra;
     Colour m_backColor = 0;
 };

@@ -1,0 +1,147 @@
+#include "plotexport.h"
+
+#include "form1.h"
+
+#include "ui/imageoutput.h"
+#include "ui/runtimeerror.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QShortcut>
+#include <QStandardPaths>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("PlotExport", text);
+}
+
+QString startFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath();
+}
+
+// The window takes the keyboard back after a dialog, also where no window manager hands it back.
+void giveBackFocus(Form1 &form)
+{
+    form.w->activateWindow();
+}
+
+void savePlotAs(Form1 &form)
+{
+    QFileDialog dialog(form.w, tr("Save Plot As"), startFolder(),
+                       tr("PNG image (*.png);;JPEG image (*.jpg *.jpeg);;BMP image (*.bmp)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.selectFile(QStringLiteral("plot.png"));
+    const int answer = dialog.exec();
+    giveBackFocus(form);
+    if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    savePlot(form, dialog.selectedFiles().constFirst());
+}
+
+void printPlot(Form1 &form)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, form.w);
+    const int answer = dialog.exec();
+    giveBackFocus(form);
+    if (answer != QDialog::Accepted)
+        return;
+    if (!ui::printImage(printer, plotImage(form)))
+        throw ui::RuntimeError(ui::RuntimeError::Kind::FileError,
+                               printer.outputFileName().isEmpty()
+                                       ? tr("The plot could not be printed.")
+                                       : tr("The plot could not be printed to \"%1\".")
+                                                 .arg(printer.outputFileName()));
+}
+
+// Runs `action` as a handler of the window, so that a failure reaches the error dialog.
+void run(const QString &name, const std::function<void()> &action)
+{
+    ui::Event event;
+    event.connect(name, action);
+    event.raise();
+}
+
+} // namespace
+
+QImage plotImage(const Form1 &form)
+{
+    return form.P.image();
+}
+
+void savePlot(const Form1 &form, const QString &path, const QByteArray &format)
+{
+    const QString reason = ui::saveImage(plotImage(form), path, format);
+    if (!reason.isEmpty())
+        throw ui::RuntimeError(ui::RuntimeError::Kind::FileError,
+                               tr("The plot could not be saved to \"%1\": %2.").arg(path, reason));
+}
+
+void undoClear(Form1 &form)
+{
+    if (form.erased.isNull())
+        return;
+    form.P.restore(form.erased);
+    form.erased = QImage();
+    describeUndoneClear(form);
+}
+
+void addPlotExport(Form1 &form)
+{
+    QWidget *area = form.P.widget();
+    auto *menu = new QMenu(area);
+    struct Entry
+    {
+        const char *text;
+        QKeySequence::StandardKey key;
+        const char *handler;
+        std::function<void()> action;
+    };
+    const Entry entries[] = {
+            {QT_TRANSLATE_NOOP("PlotExport", "Save Plot As…"), QKeySequence::Save, "Save_Plot",
+             [&form] { savePlotAs(form); }},
+            {QT_TRANSLATE_NOOP("PlotExport", "Copy Plot"), QKeySequence::Copy, "Copy_Plot",
+             [&form] { ui::copyImage(plotImage(form)); }},
+            {QT_TRANSLATE_NOOP("PlotExport", "Print…"), QKeySequence::Print, "Print_Plot",
+             [&form] { printPlot(form); }},
+            {QT_TRANSLATE_NOOP("PlotExport", "Undo Clear"), QKeySequence::Undo, "Undo_Clear",
+             [&form] { undoClear(form); }},
+    };
+    QAction *undo = nullptr;
+    for (const Entry &entry : entries) {
+        auto *action = new QAction(tr(entry.text), form.w);
+        action->setShortcut(entry.key);
+        QObject::connect(
+                action, &QAction::triggered, form.w,
+                [name = QLatin1String(entry.handler), run = entry.action] { ::run(name, run); });
+        form.w->addAction(action);
+        menu->addAction(action);
+        undo = action;
+    }
+    QObject::connect(menu, &QMenu::aboutToShow, menu,
+                     [&form, undo] { undo->setEnabled(!form.erased.isNull()); });
+    QObject::connect(menu, &QMenu::aboutToHide, menu, [undo] { undo->setEnabled(true); });
+
+    area->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(area, &QWidget::customContextMenuRequested, menu,
+                     [menu, area](QPoint at) { menu->popup(area->mapToGlobal(at)); });
+    const auto onKey = [area](const QKeySequence &key, auto handler) {
+        auto *shortcut = new QShortcut(key, area);
+        shortcut->setContext(Qt::WidgetShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, area, handler);
+    };
+    const auto popupHere = [menu, area] { menu->popup(area->mapToGlobal(area->rect().center())); };
+    onKey(QKeySequence(Qt::Key_Menu), popupHere);
+    onKey(QKeySequence(Qt::SHIFT | Qt::Key_F10), popupHere);
+    onKey(QKeySequence::Delete, [&form] { form.P.dblClick.raise(); });
+}

@@ -1,0 +1,48 @@
+#include "render.h"
+
+#include "commandline.h"
+#include "form1.h"
+#include "plotexport.h"
+
+#include "ui/runtimeerror.h"
+#include "ui/screen.h"
+
+#include <cstdio>
+#include <optional>
+
+int render(const RenderRequest &request)
+{
+    ui::Screen::overrideSize(request.screen);
+    std::optional<QString> failure;
+    ui::setErrorReporter([&failure](const QString &, const ui::RuntimeError &error) {
+        if (!failure)
+            failure = error.title() + QLatin1String(": ") + error.detail();
+    });
+
+    // The window's own start-up and handlers, without showing it: the events a user's choices
+    // raise, in the order they would raise them.
+    Form1 form;
+    form.window.load.raise();
+    form.window.activate.raise();
+    for (int i = 0; i < form.l1.listCount(); ++i) {
+        if (form.l1.list(i) == request.function)
+            form.l1.choose(i);
+    }
+    for (int i = 0; i < 4; ++i)
+        form.T6[i].setText(request.coefficients[i]);
+    form.V1.setValue(qint16(request.lower));
+    form.V2.setValue(qint16(request.upper));
+    form.Cp.click.raise();
+
+    if (!failure) {
+        ui::Event save;
+        save.connect(QStringLiteral("Save"), [&] { savePlot(form, request.file, "png"); });
+        save.raise();
+    }
+    ui::resetErrorReporter();
+    if (failure) {
+        std::fprintf(stderr, "curvanta: %s\n", qPrintable(*failure));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,39 @@
+#!/usr/bin/env python3
+"""The first paint on screens of common sizes, one X server each: the lower-limit bar V1 shows
+both arrows on top of the plot area's edge, which it overlaps. Usage: screens.py PATH-TO-CURVANTA"""
+
+import os
+import sys
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from xsession import Session, px  # noqa: E402
+
+SIZES = [(1024, 768), (1280, 1024), (1366, 768), (1440, 900), (1600, 900), (1920, 1080),
+         (2560, 1440)]
+
+
+def is_arrow(rgb):
+    return rgb[0] == rgb[1] == rgb[2] < 160
+
+
+def main(argv):
+    failed = 0
+    for w, h in SIZES:
+        with Session(os.path.abspath(argv[1]), size=(w, h)) as session:
+            image = session.shot()
+        # The plot area is two thirds of the screen in its middle; V1 starts 100 twips to the
+        # left of it and is as high as it, with square arrow buttons at both ends.
+        left, right, button = w / 6 + 1, w / 6 + px(495 - 100) - 1, px(495)
+        arrows = [image.count(left, y, right, y + button, is_arrow)
+                  for y in (h / 6, h * 5 / 6 - button)]
+        ok = min(arrows) >= 5
+        failed += not ok
+        print("%s %dx%d: arrow pixels of V1 over the plot area %s" % (
+            "PASS" if ok else "FAIL", w, h, arrows), flush=True)
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

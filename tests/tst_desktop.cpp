@@ -1,0 +1,122 @@
+#include "app/form1.h"
+#include "app/readout.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+class TstDesktop : public QObject
+{
+    Q_OBJECT
+    Form1 form;
+    const QString empty = QStringLiteral("Empty: only the axes are drawn.");
+    static QString spoken(QWidget *widget, QAccessible::Text kind = QAccessible::Name)
+    {
+        return QAccessible::queryAccessibleInterface(widget)->text(kind);
+    }
+    QString plot(int entry, qint16 lower, qint16 upper) // what the plot area then says is drawn
+    {
+        static_cast<QComboBox *>(form.l1.widget())->setCurrentIndex(entry);
+        form.l1.click.raise();
+        form.V1.setValue(lower);
+        form.V2.setValue(upper);
+        form.Cp.click.raise();
+        return spoken(form.P.widget(), QAccessible::Description);
+    }
+private slots:
+    void initTestCase()
+    {
+        form.start();
+        ui::setErrorReporter([](const QString &, const ui::RuntimeError &) {});
+    }
+    void controlsHaveSpokenNames_data() // each row is named after the name spoken
+    {
+        QTest::addColumn<QWidget *>("widget");
+        for (int i = 0; i < 4; ++i)
+            QTest::addRow("%c= coefficient %c", 'a' + i, 'a' + i) << form.T6[i].widget();
+        QTest::newRow("-X values: lower x limit") << form.V1.widget();
+        QTest::newRow("Curvanta Powerred by:Korvel") << form.window.widget();
+    }
+    void controlsHaveSpokenNames()
+    {
+        QFETCH(QWidget *, widget);
+        QCOMPARE(spoken(widget), QLatin1String(QTest::currentDataTag()));
+    }
+    void plotAreaDescribesWhatIsDrawn()
+    {
+        QCOMPARE(spoken(form.P.widget(), QAccessible::Description), empty); // before any plot
+        form.T6[0].setText(QStringLiteral(" 1.5"));
+        form.T6[1].setText(QStringLiteral("1.5"));
+        const QString sine = QStringLiteral("bsin(ax) with a = 1.5, b = 1.5, for x from -10 to 10");
+        QCOMPARE(plot(1, -12, 12), sine + '.');
+        QCOMPARE(spoken(form.announcer), QStringLiteral("Plotted: %1.").arg(sine));
+        QCOMPARE(plot(1, -12, 12), sine + QStringLiteral(", drawn 2 times."));
+        const QString cubic = QStringLiteral("(dx^3)+(ax^2)+bx+c with a = 1.5, b = 1.5, c = 1, d "
+                                             "= 1, for x from 0 to 0.833.");
+        QCOMPARE(plot(9, 0, 1), sine + QStringLiteral(", drawn 2 times.\n") + cubic);
+        plot(0, 0, 1);
+        QCOMPARE(plot(6, -3, 3).section('\n', 0, 1),
+                 QStringLiteral("Earlier plots not listed: 1.\n")
+                         + cubic); // the first is no longer told
+        form.P.dblClick.raise();
+        QCOMPARE(spoken(form.P.widget(), QAccessible::Description), empty);
+        QCOMPARE(spoken(form.announcer), QStringLiteral("Cleared: only the axes are drawn."));
+        describeUndoneClear(form);
+        QVERIFY(spoken(form.P.widget(), QAccessible::Description)
+                        .startsWith("Earlier plots not listed: 1."));
+        form.P.dblClick.raise();
+        form.T6[1].setText(QStringLiteral("99")); // a(e^bx) overflows part-way
+        const QString stopped = plot(10, -30, 30);
+        QVERIFY2(stopped.contains(
+                         QRegularExpression("^a\\(e\\^bx\\) with a = 1.5, b = 99, for x from "
+                                            "-25 to 25, stopped at x = [1-9][.0-9]*: overflow")),
+                 qPrintable(stopped));
+    }
+    void enterPressesTheFocusedPlotButton()
+    {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            form.P.dblClick.raise();
+            const QString once = plot(1, -3, 3);
+            QTest::keyClick(form.Cp.widget(), key);
+            QCOMPARE(spoken(form.P.widget(), QAccessible::Description),
+                     once.chopped(1) + ", drawn 2 times.");
+        }
+    }
+    void readout_data() // rows named by the readout; decimals from the scale
+    {
+        QTest::addColumn<double>("s"); // twips per thousandth of a unit
+        QTest::addColumn<QPointF>("graph");
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("x = 1.25   y = -0.50") << 0.3125 << QPointF(1.25, -0.5) << "C";
+        QTest::newRow("x = 1.250   y = -0.500") << 2.0 << QPointF(1.25, -0.5) << "C";
+        QTest::newRow("x = 1,2500   y = 0,0000") << 200.0 << QPointF(1.25, 0) << "de_DE";
+        QTest::newRow("x = 0.00   y = 0.00") << 0.3125 << QPointF(-0.001, -0.001) << "C";
+    }
+    void readout()
+    {
+        QFETCH(double, s);
+        QFETCH(QPointF, graph);
+        QFETCH(QString, locale);
+        const plot::GraphMapping m {5000, 4000, s};
+        const QPointF twips(m.toX(graph.x()), m.toY(graph.y()));
+        QCOMPARE(readoutText(m, twips, 15, QLocale(locale)), QTest::currentDataTag());
+    }
+    void arrowsMoveACrosshairOnlyOverAPlot()
+    {
+        QWidget *area = form.P.widget();
+        form.P.dblClick.raise();
+        QTest::keyClick(area, Qt::Key_Right); // no plot yet: no crosshair
+        QVERIFY(!form.P.crosshair());
+        plot(1, -12, 12);
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Up}) // the first shows it
+            QTest::keyClick(area, key);
+        const plot::GraphMapping m = *form.story.mapping();
+        const QPointF at = *form.P.crosshair();
+        QCOMPARE(at - QPointF(m.cx, m.cy), QPointF(472.03125, -472.03125)); // one cell each way
+        QCOMPARE(spoken(form.announcer), readoutText(m, at, 15));
+        form.P.dblClick.raise();
+        QVERIFY(!form.P.crosshair());
+    }
+};
+
+QTEST_MAIN(TstDesktop)
+#include "tst_desktop.moc"

@@ -1,0 +1,119 @@
+#include "app/form1.h"
+#include "plotarea.h"
+#include "ui/runtimeerror.h"
+#include "ui/screen.h"
+
+#include <QTest>
+
+using Kind = ui::RuntimeError::Kind;
+Q_DECLARE_METATYPE(Kind)
+
+class TestFaults : public QObject
+{
+    Q_OBJECT
+    QList<Kind> m_reports;
+
+    static bool hasRed(const QImage &image)
+    {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) == qRgb(255, 0, 0))
+                    return true;
+        return false;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ui::setErrorReporter([this](const QString &, const ui::RuntimeError &error) {
+            m_reports << error.kind();
+        });
+    }
+    void init() { m_reports.clear(); }
+
+    void everyExceptionIsReported_data()
+    {
+        QTest::addColumn<int>("thrown");
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("runtime error keeps its kind") << 0 << Kind::DivisionByZero;
+        QTest::newRow("bad_alloc is out of memory") << 1 << Kind::OutOfMemory;
+        QTest::newRow("logic_error is unexpected") << 2 << Kind::Unexpected;
+        QTest::newRow("an int is unexpected") << 3 << Kind::Unexpected;
+    }
+    void everyExceptionIsReported()
+    {
+        QFETCH(int, thrown);
+        ui::dispatch(QStringLiteral("handler"), [thrown] {
+            if (thrown == 0)
+                throw ui::RuntimeError(Kind::DivisionByZero, QString());
+            if (thrown == 1)
+                throw std::bad_alloc();
+            if (thrown == 2)
+                throw std::logic_error("bug");
+            throw thrown;
+        });
+        QCOMPARE(m_reports.size(), 1);
+        QTEST(m_reports[0], "kind");
+    }
+
+    void failedImageAllocation_data()
+    {
+        QTest::addColumn<QString>("event");
+        QTest::addColumn<int>("width"); // of the plot area after the second attempt
+        QTest::newRow("activation on a larger screen") << "activate" << 800;
+        QTest::newRow("plot after clearing") << "plot" << 534;
+        QTest::newRow("resize, retried by the next change") << "resize" << 600;
+    }
+    void failedImageAllocation()
+    {
+        QFETCH(QString, event);
+        ui::Screen::overrideSize(QSize(800, 600));
+        Form1 form;
+        form.start();
+        form.Text1.setText(QStringLiteral("1"));
+        form.V2.setValue(12);
+        form.P.cls();
+        const QSize before = form.P.widget()->size();
+        const auto attempt = [&](bool again) {
+            ui::Screen::overrideSize(QSize(1200, 900));
+            if (event == "activate")
+                form.window.activate.raise();
+            else if (event == "plot")
+                form.Cp.click.raise();
+            else
+                ui::dispatch(event, [&] {
+                    again ? form.P.setHeight(form.P.height()) : form.P.setWidth(9000);
+                });
+        };
+        ui::PictureBox::failNextImageAllocation();
+        attempt(false);
+        QCOMPARE(m_reports, QList<Kind> {Kind::ToolkitError});
+        QCOMPARE(form.P.widget()->size(), before);
+        QCOMPARE(form.P.image().size(), before);
+        QVERIFY(!hasRed(form.P.image()));
+
+        attempt(true);
+        QCOMPARE(m_reports.size(), 1);
+        QCOMPARE(form.P.image().size(), form.P.widget()->size());
+        QTEST(form.P.widget()->width(), "width");
+        QCOMPARE(hasRed(form.P.image()), event == "plot");
+        ui::Screen::overrideSize(QSize());
+    }
+
+    void farAwayTwipsSaturate()
+    {
+        const ui::TwipsMapping map(15);
+        QVERIFY(map.pixelRect(1e30, 0, 150, 150).left() > 1e6);
+        QVERIFY(map.pixelRect(-1e30, 0, 150, 150).right() < -1e6);
+        QVERIFY(map.pixelRect(0, 0, 3e38f, 150).width() > 1e6);
+    }
+
+    void walkThatCannotProgressEnds()
+    {
+        PlotArea area(QStringLiteral("1"), QStringLiteral("-1e300 0"));
+        QVERIFY_THROWS_EXCEPTION(ui::RuntimeError, area.plot());
+    }
+};
+
+QTEST_MAIN(TestFaults)
+#include "tst_faults.moc"

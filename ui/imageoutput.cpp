@@ -1,0 +1,84 @@
+#include "imageoutput.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace ui {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ui::ImageOutput", text);
+}
+
+QByteArray formatFor(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return "png";
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return "jpeg";
+    if (suffix == QLatin1String("bmp"))
+        return "bmp";
+    return {};
+}
+
+} // namespace
+
+QString saveImage(const QImage &image, const QString &path, QByteArray format)
+{
+    if (format.isEmpty())
+        format = formatFor(path);
+    if (format.isEmpty())
+        return tr("the file name does not end in .png, .jpg or .bmp, so there is no image format "
+                  "to write it in");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    QImageWriter writer(&file, format);
+    if (!writer.write(image)) {
+        file.cancelWriting();
+        return file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+void copyImage(const QImage &image)
+{
+    QGuiApplication::clipboard()->setImage(image);
+}
+
+QRectF fitted(const QSizeF &image, const QRectF &area)
+{
+    QRectF rect(QPointF(0, 0), image.scaled(area.size(), Qt::KeepAspectRatio));
+    rect.moveCenter(area.center());
+    return rect;
+}
+
+void paintFitted(QPainter &painter, const QImage &image)
+{
+    const QRectF page(0, 0, painter.device()->width(), painter.device()->height());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(fitted(image.size(), page), image);
+}
+
+bool printImage(QPrinter &printer, const QImage &image)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    paintFitted(painter, image);
+    return painter.end();
+}
+
+} // namespace ui

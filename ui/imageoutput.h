@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QRectF>
+#include <QString>
+
+class QImage;
+class QPainter;
+class QPrinter;
+
+namespace ui {
+
+// Writes `image` to `path` in `format` ("png", "jpeg", "bmp"), by default the one the extension
+// of `path` names: .png, .jpg or .jpeg, .bmp. The
+// image goes to a temporary file that replaces `path` only once it is complete, so a failure
+// leaves any earlier file at `path` as it was and nothing partial beside it. Returns an empty
+// string on success, otherwise the reason in plain words.
+QString saveImage(const QImage &image, const QString &path, QByteArray format = {});
+
+// Puts `image` on the clipboard, where other programs can read it as PNG.
+void copyImage(const QImage &image);
+
+// The largest rectangle with the proportions of `image` that fits `area`, centred in it.
+QRectF fitted(const QSizeF &image, const QRectF &area);
+
+// Paints `image` fitted into the painter's whole device.
+void paintFitted(QPainter &painter, const QImage &image);
+
+// Prints `image` on one page of `printer`, centred and scaled to fit the page keeping its
+// proportions. False where the printer cannot be opened (an output file that cannot be written).
+bool printImage(QPrinter &printer, const QImage &image);
+
+} // namespace ui
