@@ -96,6 +96,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     bool haveFunction = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString option = arguments[i];
+        if (option == QLatin1String("-h"))
+            return CommandLine {CommandLine::Action::Help, {}, {}};
         if (!option.startsWith(QLatin1String("--")))
             continue;
         if (option == QLatin1String("--help"))

@@ -16,6 +16,7 @@ out=$(run --help 2>/dev/null); rc=$?
 [ $rc -eq 0 ] || fail "--help exits $rc"
 echo "$out" | grep -q -- "--screen WxH" || fail "--help prints '$out'"
 de=$(LC_ALL= LANGUAGE=de LANG=de_DE.UTF-8 "$program" --help) && [ "$de" != "$out" ] || fail "German: $de"
+[ "$(run -h 2>/dev/null)" = "$out" ] || fail "-h does not print the help"
 
 # Each error exits with its code, writes one line naming the cause, and no file; an old one stays.
 expect() { # CODE TEXT ARGUMENTS...

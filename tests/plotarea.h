@@ -1,7 +1,6 @@
 #pragma once
 
-// A plot area of 10240 x 7680 twips (682 x 512 pixels at 15 twips per pixel) with the controls the
-// Plot button reads, for the tests and the benchmark of the plot routine.
+// A plot area of 10240 x 7680 twips on a plain white background, and what the Plot button reads.
 #include "plot/plotroutine.h"
 #include "ui/label.h"
 #include "ui/picturebox.h"
@@ -14,29 +13,26 @@ struct PlotArea
 {
     QWidget window;
     ui::PictureBox P {&window};
-    ui::Label L4 {&window};
-    ui::Label L5 {&window};
+    ui::Label L4 {&window}, L5 {&window};
     std::array<ui::TextBox, 4> T6 {{ui::TextBox {&window}, ui::TextBox {&window},
                                     ui::TextBox {&window}, ui::TextBox {&window}}};
     ui::TextBox Text1 {&window};
 
-    // range: the texts of L4 and L5, split at the blank ("" or " " for untouched bars).
-    PlotArea(const QString &code = {}, const QString &range = {},
-             const QStringList &boxes = {"1", "1", "1", "1"})
+    PlotArea( // range: the captions of L4 and L5, blank-separated (" ": bars untouched)
+            const QString &code = {}, const QString &range = {},
+            const QStringList &boxes = {"1", "1", "1", "1"})
     {
         P.place(2560, 1920, 10240, 7680);
-        P.setBackColor(ui::rgb(0, 255, 255)); // no picture: a plain background
-        P.setDrawWidth(3);                    // as start-up leaves it
+        P.setDrawWidth(3);
         Text1.setText(code);
         L4.setCaption(range.section(' ', 0, 0));
         L5.setCaption(range.section(' ', 1, 1));
         for (int i = 0; i < 4; ++i)
             T6[i].setText(boxes[i]);
     }
-    plot::PlotRecord plot()
+    // Plots; `record` tells where the walk was when it ended and the mapping it drew with.
+    void plot(plot::PlotRecord *record = nullptr)
     {
-        plot::PlotRecord record;
-        plot::Cp_Click({P, L4, L5, {&T6[0], &T6[1], &T6[2], &T6[3]}, Text1, QLocale::c(), &record});
-        return record;
+        plot::Cp_Click({P, L4, L5, {&T6[0], &T6[1], &T6[2], &T6[3]}, Text1, QLocale::c(), record});
     }
 };

@@ -1,50 +1,38 @@
+// The window as a user meets it, on a test clock and a screen of 1024 x 768 pixels.
 #include "app/form1.h"
-#include "ui/event.h"
-#include "ui/runtimeerror.h"
 #include "ui/screen.h"
 
-#include <QtTest>
+#include <QPainter>
+#include <QScreen>
+#include <QTest>
 
 using ui::rgb;
 
 namespace {
 
-ui::Control *control(Form1 &f, const QString &name)
+QString places(std::initializer_list<const ui::Control *> controls) // in twips
 {
-    const QStringList names = QStringLiteral("Text2 Text1 T6(0) T6(1) T6(2) T6(3) V2 V1 l1 Cp P s4 "
-                                             "s3 s2 s1 cl Shape1(3) mes L6(3) L6(2) L6(1) L6(0) "
-                                             "Label1 L5 L4 L3 L2 Form1")
-                                      .split(' ');
-    ui::Control *const controls[]
-            = {&f.Text2, &f.Text1,  &f.T6[0],    &f.T6[1], &f.T6[2], &f.T6[3], &f.V2,
-               &f.V1,    &f.l1,     &f.Cp,       &f.P,     &f.s4,    &f.s3,    &f.s2,
-               &f.s1,    &f.cl,     &f.Shape1_3, &f.mes,   &f.L6[3], &f.L6[2], &f.L6[1],
-               &f.L6[0], &f.Label1, &f.L5,       &f.L4,    &f.L3,    &f.L2,    &f.window};
-    return controls[names.indexOf(name)];
+    QStringList places;
+    for (const ui::Control *c : controls)
+        places << QString::asprintf("%g %g %g %g", c->left(), c->top(), c->width(), c->height());
+    return places.join(", ");
 }
 
-// The properties named by `props` ("L"eft, "T"op, "W"idth, "H"eight) of the named control.
-QList<float> read(Form1 &f, const QString &name, const QString &props)
+// The bounding box of the pixels of exactly `colour` in `area`: the core of a text's glyphs.
+QRect ink(const QImage &image, QRect area, QRgb colour)
 {
-    const ui::Control *c = control(f, name);
-    const float all[] = {c->left(), c->top(), c->width(), c->height()};
-    QList<float> values;
-    for (QChar p : props)
-        values << all[QStringLiteral("LTWH").indexOf(p)];
-    return values;
+    QRect box;
+    area &= image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            box |= image.pixel(x, y) == (colour | 0xff000000) ? QRect(x, y, 1, 1) : QRect();
+    return box;
 }
 
-// Rows of "name props value..." become test rows of the name, the properties and their values.
-void addRows(const QString &table)
+QRgb shown(QWidget *window, QPoint at) // what the screen shows there
 {
-    for (const QString &row : table.trimmed().split('\n')) {
-        QStringList words = row.simplified().split(' ');
-        const QString name = words.takeFirst(), props = words.takeFirst();
-        QList<float> values;
-        for (const QString &w : words)
-            values << w.toFloat();
-        QTest::newRow(qPrintable(row.simplified())) << name << props << values;
-    }
+    QTest::qWait(1);
+    return window->screen()->grabWindow(0).toImage().pixel(window->mapToGlobal(at));
 }
 
 } // namespace
@@ -56,54 +44,8 @@ class TestForm : public QObject
 private slots:
     void init()
     {
-        ui::setErrorReporter([](const QString &handler, const ui::RuntimeError &error) {
-            QFAIL(qPrintable(handler + ": " + error.title()));
-        });
-    }
-    void cleanup() { ui::Screen::overrideSize(QSize()); }
-
-    void designTime_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("props"); // the last value is the tab index
-        QTest::addColumn<QList<float>>("expected");
-        addRows(QStringLiteral(R"(
-Text2 LTWH 480 1200 1335 285 20
-Text1 LTWH 1560 1680 1335 375 17
-T6(3) LTWH 1320 6000 1455 495 16
-T6(2) LTWH 1320 5160 1455 495 15
-T6(1) LTWH 1320 4320 1455 495 14
-T6(0) LTWH 1320 3360 1455 495 10
-V2 LTWH 14280 1680 495 6375 3
-V1 LTWH 5160 1680 495 6495 2
-l1 LTWH 5760 240 6015 675 18
-Cp LTWH 6600 8520 4215 1095 1
-P LTWH 5760 1680 8535 6375 0
-s4 LTWH 7680 5640 855 735 24
-s3 LTWH 0 5640 735 735 23
-s2 LTWH 7920 0 615 855 22
-s1 LTWH 0 0 615 615 21
-cl LTWH 6600 1080 5970 360 25
-Shape1(3) LTWH 13440 7440 735 615 -1
-mes LTWH 15480 840 2685 1620 19
-L6(3) LTWH 480 5880 735 615 13
-L6(2) LTWH 480 5040 735 615 12
-L6(1) LTWH 480 4200 735 615 11
-L6(0) LTWH 480 3240 735 615 9
-Label1 LTWH 1200 360 2715 465 8
-L5 LTWH 14280 1200 1575 495 7
-L4 LTWH 5400 1320 1095 495 6
-L3 LTWH 13200 1200 1335 495 5
-L2 LTWH 4080 1320 1245 330 4)"));
-    }
-
-    void designTime()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, props);
-        QFETCH(QList<float>, expected);
-        Form1 form; // not started: no load, no activation
-        QCOMPARE(read(form, name, props) << control(form, name)->tabIndex(), expected);
+        ui::Timer::useTestClock();
+        ui::Screen::overrideSize(QSize(1024, 768));
     }
 
     void load()
@@ -111,114 +53,194 @@ L2 LTWH 4080 1320 1245 330 4)"));
         ui::Screen::overrideSize(QSize(1366, 768));
         Form1 form;
         form.Form_Load();
-        const QStringList entries {"bcos(ax)", "bsin(ax)",           "btan(ax)", "bcosec(ax)",
-                                   "bsec(ax)", "bcot(ax)",           "ax",       "ax^2",
-                                   "ax^3",     "(dx^3)+(ax^2)+bx+c", "a(e^bx)"};
-        QStringList list;
+        QStringList list {form.l1.text(), QString::number(form.l1.listIndex())};
         for (int i = 0; i < form.l1.listCount(); ++i)
             list << form.l1.list(i);
-        QCOMPARE(list, entries);
-        QCOMPARE(form.l1.text(), QStringLiteral("Select Function"));
-        QCOMPARE(form.P.drawWidth(), 3);
-        // 90 characters: the name, 64 blanks and the credit.
+        QCOMPARE(list.join(' '),
+                 "Select Function -1 bcos(ax) bsin(ax) btan(ax) bcosec(ax) bsec(ax) "
+                 "bcot(ax) ax ax^2 ax^3 (dx^3)+(ax^2)+bx+c a(e^bx)");
         QCOMPARE(form.window.caption(), "Curvanta" + QString(64, ' ') + "Powerred by:Korvel");
-        for (const char *block : {"s1", "s2", "s3", "s4"})
-            QCOMPARE(read(form, block, "WH"), (QList<float> {426.75f, 426.75f}));
-        // The hint stands on P's designed top edge, centred over it (single-precision sums).
-        QVERIFY(qAbs(form.cl.top() + double(form.cl.height()) - 1680) < 0.01);
-        QVERIFY(qAbs(form.cl.left() + form.cl.width() / 2.0 - 10027.5) < 0.01);
-        // Half-way between P's right edge (14295) and the screen's (20490), plus half its width.
+        QCOMPARE(form.P.drawWidth(), 3);
+        // Squares of 5 % of P's designed width; the credit right of P's edge (14295) and 20490.
+        QCOMPARE(places({&form.s1, &form.s4}), "0 0 426.75 426.75, 7680 5640 426.75 426.75");
         QCOMPARE(form.mes.left(), float(17392.5 + form.mes.width() * 0.5));
     }
 
-    void tabOrder()
+    void layout()
     {
-        ui::Screen::overrideSize(QSize(1024, 768));
         Form1 form;
         form.start();
-        QVERIFY(QTest::qWaitForWindowActive(form.w));
-        QCOMPARE(QApplication::focusWidget(), form.P.widget());
-        // The Tab key follows the tab indexes, skips the hidden Text1 and Text2 and comes back
-        // round to P.
-        for (const char *name : {"Cp", "V1", "V2", "T6(0)", "T6(1)", "T6(2)", "T6(3)", "l1", "P"}) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget *expected = control(form, name)->widget(), *now = QApplication::focusWidget();
-            QVERIFY2(now == expected || expected->isAncestorOf(now), name);
-        }
-    }
-
-    void activation_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("props");
-        QTest::addColumn<QList<float>>("expected"); // on 1024 x 768 pixels; P' on 1280 x 1024
-        addRows(QStringLiteral(R"(
-P' LTWH 3200 2560 12800 10240
-Form1' WH 19200 15360
-Form1 WH 15360 11520
-P LTWH 2560 1920 10240 7680
-s1 LTWH 426.75 0 426.75 426.75
-s2 LT 9813.25 0
-s3 LT 426.75 7253.25
-s4 LT 9813.25 7253.25
-V1 LTH 2460 1920 7680
-V2 LTH 12800 1920 7680
-Cp LTWH 6528 9600 2304 576
-L2 LT 1692 1344
-L3 LT 12032 1344
-L4 LT 3037 1344
-L5 LT 13467 1344
-Label1 LT 0 230.4
-T6(0) LT 768 3360
-T6(1) LT 768 4320
-T6(3) LT 768 6000
-L6(0) LT 307.2 3240
-L6(2) LT 307.2 5040)"));
-    }
-
-    void activation()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, props);
-        QFETCH(QList<float>, expected);
-        const bool larger = name.endsWith('\'');
-        ui::Screen::overrideSize(larger ? QSize(1280, 1024) : QSize(1024, 768));
-        Form1 form;
-        form.start();
-        QCOMPARE(read(form, name.remove('\''), props), expected);
-        form.Form_Activate(); // a second activation lays the form out the same
-        QCOMPARE(read(form, name, props), expected);
-    }
-
-    void activationDetailsAndRepeat()
-    {
-        ui::Screen::overrideSize(QSize(1024, 768));
-        Form1 form;
-        form.start();
-        QVERIFY(!form.Text1.widget()->isVisible());
-        QVERIFY(!form.Text2.widget()->isVisible());
-        QCOMPARE(form.Text2.text().toFloat(), 18.0f);
-        QCOMPARE(form.window.backColor(), rgb(0, 255, 0));
-        // V1 overlaps P's left edge and lies above it (at pixel 180, 300); V2 starts at P's right
-        // edge.
-        QCOMPARE(form.w->childAt(180, 300), form.V1.widget());
-        QVERIFY(form.V2.left() >= form.P.left() + form.P.width());
-        // The axes cross at (5120, 3840) in P.
-        const QRgb ink = ui::toQColor(form.P.foreColor()).rgb();
-        QCOMPARE(form.P.pixelAt(1000, 3840), ink);
-        QVERIFY(form.P.pixelAt(5270, 1000) != ink);
-
-        // A second activation puts back the title, the colour and the axes, over the drawing.
-        form.P.setDrawWidth(5);
-        form.P.line(0, 1000, 10240, 1000, rgb(255, 0, 0)); // across the vertical axis
+        const auto all = [&] {
+            return places({&form.window, &form.P,     &form.s1,    &form.s2,    &form.s3,
+                           &form.s4,     &form.V1,    &form.V2,    &form.Cp,    &form.L3,
+                           &form.L5,     &form.l1,    &form.T6[0], &form.T6[1], &form.T6[2],
+                           &form.T6[3],  &form.L6[0], &form.L6[1], &form.L6[2], &form.L6[3]})
+                    .section(' ', 2); // the window's place is the window system's
+        };
+        const QString expected = "15360 11520, 2560 1920 10240 7680, 426.75 0 426.75 426.75, "
+                                 "9813.25 0 426.75 426.75, 426.75 7253.25 426.75 426.75, "
+                                 "9813.25 7253.25 426.75 426.75, 2460 1920 495 7680, "
+                                 "12800 1920 495 7680, 6528 9600 2304 576, 12032 1344 1335 495, "
+                                 "13467 1344 1575 495, 5760 240 6015 675, 768 3360 1455 495, "
+                                 "768 4320 1455 495, 768 5160 1455 495, 768 6000 1455 495, "
+                                 "307.2 3240 735 615, 307.2 4200 735 615, 307.2 5040 735 615, "
+                                 "307.2 5880 735 615";
+        QCOMPARE(all(), expected);
+        QCOMPARE(form.w->frameGeometry().size(), QSize(1024, 768)); // the whole screen
+        QVERIFY(form.P.autoRedraw() && form.Text1.widget()->isHidden()
+                && form.Text2.widget()->isHidden());
+        QCOMPARE(form.Text2.text(), QStringLiteral("18")); // the credit's font size
+        // Activated again: the same layout, the title back, green again, the axes over a line.
         form.Label1.setLeft(2500);
         form.window.setBackColor(rgb(0, 0, 11));
-
+        form.P.line(0, 1000, 10240, 1000, rgb(255, 0, 0)); // across the y axis
         form.Form_Activate();
+        QCOMPARE(all(), expected);
         QCOMPARE(form.Label1.left(), 0.0f);
         QCOMPARE(form.window.backColor(), rgb(0, 255, 0));
-        QCOMPARE(form.P.pixelAt(5120, 1000), ink); // the axes are drawn again over it
+        QCOMPARE(form.P.pixelAt(5120, 1000), qRgb(0, 0, 0));
         QCOMPARE(form.P.pixelAt(2000, 1000), qRgb(255, 0, 0));
+    }
+
+    void look_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<QRgb>("colour");
+        QTest::addColumn<QRect>("area"); // a label's top-left pixel, or the control around
+        const auto font = [](const char *family, double points, bool bold = true) {
+            QFont f(family);
+            f.setPointSizeF(points);
+            f.setBold(bold);
+            return f;
+        };
+        const QFont captions = font("Times New Roman", 21.75);
+        const QRgb magenta = qRgb(192, 0, 192);
+        QTest::newRow("a=") << "a=" << captions << magenta << QRect(20, 216, 0, 0);
+        QTest::newRow("title") << "Curvanta" << font("Times New Roman", 20.25) << qRgb(255, 0, 0)
+                               << QRect(0, 15, 0, 0);
+        QTest::newRow("-X values") << "-X values" << font("Times New Roman", 14.25)
+                                   << qRgb(0, 0, 255) << QRect(113, 90, 0, 0);
+        QTest::newRow("L4 after V1 moved") << "-12" << font("Times New Roman", 14.25)
+                                           << qRgb(255, 128, 0) << QRect(202, 90, 0, 0);
+        QTest::newRow("hint, on P's designed top edge")
+                << "Double click on plotted region to clear screen"
+                << font("Times New Roman", 15.75) << magenta << QRect(470, 88, 0, 0);
+        // Where a control window puts its text is the style's: only the size is known.
+        QTest::newRow("list") << "Select Function" << font("MS Sans Serif", 24) << qRgb(0, 192, 0)
+                              << QRect(384, 16, 401, 45);
+        QTest::newRow("Plot") << "Plot" << captions << 0u << QRect(435, 640, 154, 38);
+    }
+
+    void look()
+    {
+        QFETCH(QString, text);
+        QFETCH(QFont, font);
+        QFETCH(QRgb, colour);
+        QFETCH(QRect, area);
+        Form1 form;
+        form.start();
+        form.V1.setValue(-12);
+        QImage image(900, 100, QImage::Format_RGB32); // the text as the font draws it
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(QColor(colour));
+        painter.drawText(image.rect(), Qt::AlignLeft | Qt::AlignTop, text);
+        const QRect expected = ink(image, image.rect(), colour);
+        const QRect found = ink(
+                form.w->grab().toImage(),
+                area.isEmpty() ? area.adjusted(-3, -3, expected.right() + 6, expected.bottom() + 6)
+                               : area,
+                colour);
+        QCOMPARE(found.size(), expected.size());
+        QVERIFY(!area.isEmpty() || found.topLeft() == area.topLeft() + expected.topLeft());
+    }
+
+    void bars()
+    {
+        // 40 arrow steps reach each end; the page step is 3 or 1, the arrow step the other.
+        Form1 form;
+        const auto press = [&](ui::VScrollBar &bar, Qt::Key key, int times = 1) {
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(bar.widget(), key);
+            return form.L4.caption() + ' ' + form.L5.caption();
+        };
+        QStringList seen;
+        seen << press(form.V1, Qt::Key_PageUp) << press(form.V1, Qt::Key_Up)
+             << press(form.V1, Qt::Key_Up, 40) << press(form.V2, Qt::Key_Down, 40)
+             << press(form.V2, Qt::Key_PageUp) << press(form.V1, Qt::Key_Down, 40);
+        QVERIFY(seen.join(", ") == "-3 , -4 , -30 , -30 30, -30 27, 0 27"
+                || seen.join(", ") == "-1 , -4 , -30 , -30 30, -30 29, 0 29");
+    }
+
+    void animations()
+    {
+        // Each animated property, every millisecond for 10 s from the design: when and what.
+        Form1 form;
+        QList<int> when[4];
+        QList<float> seen[4];
+        for (int ms = 0; ms <= 10000; ++ms) {
+            const float now[4] {form.Label1.left(), form.mes.fontSize(), float(form.s1.backColor()),
+                                float(form.window.backColor())};
+            for (int i = 0; i < 4; ++i) {
+                if (seen[i].isEmpty() || now[i] != seen[i].last())
+                    (when[i] << ms, seen[i] << now[i]);
+            }
+            ui::Timer::advanceTestClock(1);
+        }
+        const auto colours = [](const QList<float> &values) {
+            QStringList names;
+            for (float v : values)
+                names << ui::toQColor(ui::Colour(v)).name();
+            return names.join(' ');
+        };
+        // Intervals of 10, 200, 100 and 5000 ms.
+        QCOMPARE(when[0].mid(1, 2) + when[1].mid(1, 2) + when[2].mid(1, 2) + when[3].mid(1),
+                 (QList<int> {10, 20, 200, 400, 100, 200, 5000, 10000}));
+        // The title steps 10 twips, starting over at 5000; the credit pulses; the blocks cycle.
+        QCOMPARE(seen[0].mid(0, 2) + seen[0].mid(379, 3) + seen[1].mid(0, 7),
+                 (QList<float> {1200, 1210, 4990, 0, 10, 18, 17, 16, 18, 17, 16, 18}));
+        QCOMPARE(colours(seen[2].mid(0, 8)),
+                 "#ff0000 #00ff00 #0000ff #00e6ff #646400 #646464 #ff0000 #00ff00");
+        QCOMPARE(form.s4.widget()->grab().toImage().pixel(3, 3),
+                 ui::toQColor(form.s1.backColor()).rgb());
+        // The window steps on from its designed light green, which is not in its cycle.
+        for (int tick = 0; tick < 5; ++tick) {
+            ui::Timer::advanceTestClock(5000);
+            seen[3] << form.window.backColor();
+        }
+        QCOMPARE(colours(seen[3]),
+                 "#80ff80 #00ff00 #001900 #00000b #001919 #c8c800 #c8c8fa #00ff00");
+    }
+
+    // A plot of numbers typed in German on the screen until a clear; the title over the window.
+    void shown()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Form1 form;
+        form.start();
+        QVERIFY(QTest::qWaitForWindowExposed(form.w));
+        QTest::keyClicks(form.l1.widget(), "bcos(ax)\r"); // typed: no choice
+        QTest::keyClick(form.l1.widget(), Qt::Key_Down);
+        QTest::keyClick(form.l1.widget(), Qt::Key_Down); // bsin(ax)
+        form.V1.setValue(-12);
+        form.V2.setValue(9);
+        form.T6[0].setText("1,5");
+        form.T6[1].setText("1,5");
+        form.Cp.click.raise();
+        // y = sin x: at x = 3 pi / 2 the dot lies one unit below the centre.
+        const double unit = 9 * 200000 / form.P.height() / 15, x = 3 * 3.14159265 / 2;
+        const QPoint dot = form.P.widget()->geometry().center() + QPointF(unit * x, unit).toPoint();
+        QCOMPARE(::shown(form.w, dot), qRgb(255, 0, 0));
+        form.P.dblClick.raise();
+        QVERIFY(::shown(form.w, dot) != qRgb(255, 0, 0));
+        form.window.setBackColor(rgb(0, 25, 0));
+        QCOMPARE(::shown(form.w, QPoint(150, 18)), qRgb(0, 25, 0)); // beside the title's text
+        form.Label1.setLeft(1500);
+        QCOMPARE(::shown(form.w, QPoint(30, 18)), qRgb(0, 25, 0));
+        QCOMPARE(::shown(form.w, QPoint(250, 18)), qRgb(0, 25, 0));
+        QLocale::setDefault(QLocale::c());
     }
 };
 
