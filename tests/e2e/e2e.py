@@ -40,6 +40,9 @@ def main(argv):
         rule = [is_cyan((image or session.shot()).pixel(290, 128 + y)) for y in range(6)]
         check(image and rule == [False, False, True, True, False, False],
               "first paint: green background, the axes, the graph paper in its place, no dots")
+        title = lambda im: bytes(im.pixel(x, y)[0] for y in range(10, 50, 2) for x in range(0, 380, 2))
+        before = title(session.shot())
+        check(session.wait_for(lambda im: title(im) != before, 5) is not None, "the title slides")
 
         # bsin(ax) from -12 to 12, boxes as at start: list and V1 by keyboard, V2 by mouse.
         session.click(CX + 200, CY + 200)  # P takes the focus; 8 Tabs lead to the list
