@@ -30,7 +30,7 @@ test: build
 test-sanitize: deps
 	cmake --preset sanitize
 	cmake --build build-sanitize -j $(JOBS)
-	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --preset sanitize -j $(JOBS)
 
 bench: deps
