@@ -189,17 +189,21 @@ void PictureBox::geometryApplied()
 {
     // A move keeps the image as it is; only a new size or pixel density needs a new one.
     const double dpr = m_surface->devicePixelRatioF();
-    const QSize device(int(std::ceil(m_surface->width() * dpr)),
-                       int(std::ceil(m_surface->height() * dpr)));
+    const QSize device = deviceSize(dpr);
     if (dpr != m_dpr || device != m_image.size())
         rebuildBackground(true);
+}
+
+QSize PictureBox::deviceSize(double dpr) const
+{
+    return QSize(int(std::ceil(m_surface->width() * dpr)),
+                 int(std::ceil(m_surface->height() * dpr)));
 }
 
 void PictureBox::rebuildBackground(bool keepDrawing)
 {
     const double dpr = m_surface->devicePixelRatioF();
-    const QSize device(int(std::ceil(m_surface->width() * dpr)),
-                       int(std::ceil(m_surface->height() * dpr)));
+    const QSize device = deviceSize(dpr);
     QImage background = allocate(device);
     QImage image = allocate(device);
     if ((background.isNull() || image.isNull()) && !device.isEmpty())

@@ -74,6 +74,8 @@ private:
     // Remakes the background for the current size; a resize keeps what was drawn.
     // Throws, leaving the box as it was, where the images cannot be allocated.
     void rebuildBackground(bool keepDrawing);
+    // The image size, in device pixels, that the widget's size needs at `dpr`.
+    QSize deviceSize(double dpr) const;
     // Makes the drawing its own copy before it is drawn on (after Cls it shares the background).
     void detachImage();
     void stampDot(double cx, double cy, QRgb colour);
