@@ -29,6 +29,26 @@ QRect ink(const QImage &image, QRect area, QRgb colour)
     return box;
 }
 
+QFont font(const char *family, double points, bool bold = true)
+{
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+// The ink of `text` as `font` draws it, from the top left of its box.
+QRect drawnInk(const QString &text, const QFont &font, QRgb colour)
+{
+    QImage image(900, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(QColor(colour));
+    painter.drawText(image.rect(), Qt::AlignLeft | Qt::AlignTop, text);
+    return ink(image, image.rect(), colour);
+}
+
 QRgb shown(QWidget *window, QPoint at) // what the screen shows there
 {
     QTest::qWait(1);
@@ -108,12 +128,6 @@ private slots:
         QTest::addColumn<QFont>("font");
         QTest::addColumn<QRgb>("colour");
         QTest::addColumn<QRect>("area"); // a label's top-left pixel, or the control around
-        const auto font = [](const char *family, double points, bool bold = true) {
-            QFont f(family);
-            f.setPointSizeF(points);
-            f.setBold(bold);
-            return f;
-        };
         const QFont captions = font("Times New Roman", 21.75);
         const QRgb magenta = qRgb(192, 0, 192);
         QTest::newRow("a=") << "a=" << captions << magenta << QRect(20, 216, 0, 0);
@@ -141,13 +155,7 @@ private slots:
         Form1 form;
         form.start();
         form.V1.setValue(-12);
-        QImage image(900, 100, QImage::Format_RGB32); // the text as the font draws it
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setFont(font);
-        painter.setPen(QColor(colour));
-        painter.drawText(image.rect(), Qt::AlignLeft | Qt::AlignTop, text);
-        const QRect expected = ink(image, image.rect(), colour);
+        const QRect expected = drawnInk(text, font, colour);
         const QRect found = ink(
                 form.w->grab().toImage(),
                 area.isEmpty() ? area.adjusted(-3, -3, expected.right() + 6, expected.bottom() + 6)
@@ -155,6 +163,24 @@ private slots:
                 colour);
         QCOMPARE(found.size(), expected.size());
         QVERIFY(!area.isEmpty() || found.topLeft() == area.topLeft() + expected.topLeft());
+    }
+
+    // On a larger screen the credit lies right of the plot area, wrapped within its width, and the
+    // upper limit's caption clear of the hint.
+    void largerScreen()
+    {
+        ui::Screen::overrideSize(QSize(1280, 1024));
+        Form1 form;
+        form.start();
+        const QImage shot = form.w->grab().toImage();
+        const QRect credit = form.mes.widget()->geometry();
+        const QRect words = ink(shot, credit.adjusted(-300, 0, 300, 0), qRgb(255, 0, 255));
+        QVERIFY(credit.contains(words));
+        QVERIFY2(words.height() > QFontMetrics(font("Algerian", form.mes.fontSize())).height(),
+                 "on one line");
+        const QRgb blue = qRgb(0, 0, 255);
+        QCOMPARE(ink(shot, form.L3.widget()->geometry(), blue).size(),
+                 drawnInk("+x limit", font("Times New Roman", 14.25), blue).size());
     }
 
     void bars()

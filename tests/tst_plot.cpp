@@ -6,6 +6,7 @@
 #include "plotarea.h"
 #include "ui/runtimeerror.h"
 
+#include <QSet>
 #include <QTest>
 
 #include <cmath>
@@ -205,9 +206,13 @@ private slots:
         QCOMPARE(area.P.drawWidth(), 5);
         QVERIFY(ring(area) != kWhite && ring(area) != kBlack);
         QCOMPARE(area.P.pixelAt(5120 + 135, 3840 + 135), kWhite); // the ring's radius is 100
-        const QRgb first = ring(area);
-        area.plot(); // a second marker, normally in another colour
-        QVERIFY(ring(area) != first);
+        QSet<QRgb> markers {ring(area)}; // every plot's marker in a colour of its own
+        for (int i = 0; i < 6; ++i) {
+            area.plot();
+            markers << ring(area);
+        }
+        QVERIFY(!markers.contains(kWhite) && !markers.contains(kBlack));
+        QCOMPARE(markers.size(), 7);
         plot::P_DblClick(area.P); // after a plot: redrawn 5 wide, then the pen is set to 3
         QCOMPARE(inkBox(area.P.image(), kRed), QRect());
         QCOMPARE(ring(area), kWhite);
