@@ -113,6 +113,10 @@ private slots:
         const QPointF at = *form.P.crosshair();
         QCOMPARE(at - QPointF(m.cx, m.cy), QPointF(472.03125, -472.03125)); // one cell each way
         QCOMPARE(spoken(form.announcer), readoutText(m, at, 15));
+        const QImage shown = area->grab().toImage(); // a blue cross over the plot
+        const QPoint c = (at / 15).toPoint();
+        for (QPoint arm : {QPoint(9, 0), QPoint(-9, 0), QPoint(0, 9), QPoint(0, -9)})
+            QCOMPARE(shown.pixel(c + arm), qRgb(0, 0, 255));
         form.P.dblClick.raise();
         QVERIFY(!form.P.crosshair());
     }

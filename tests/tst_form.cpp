@@ -166,12 +166,13 @@ private slots:
     }
 
     // On a larger screen the credit lies right of the plot area, wrapped within its width, and the
-    // upper limit's caption clear of the hint.
+    // upper limit's captions clear of the hint.
     void largerScreen()
     {
         ui::Screen::overrideSize(QSize(1280, 1024));
         Form1 form;
         form.start();
+        form.V2.setValue(12);
         const QImage shot = form.w->grab().toImage();
         const QRect credit = form.mes.widget()->geometry();
         const QRect words = ink(shot, credit.adjusted(-300, 0, 300, 0), qRgb(255, 0, 255));
@@ -181,6 +182,9 @@ private slots:
         const QRgb blue = qRgb(0, 0, 255);
         QCOMPARE(ink(shot, form.L3.widget()->geometry(), blue).size(),
                  drawnInk("+x limit", font("Times New Roman", 14.25), blue).size());
+        const QRgb orange = qRgb(255, 128, 0);
+        QCOMPARE(ink(shot, form.L5.widget()->geometry(), orange).size(),
+                 drawnInk("12", font("Times New Roman", 14.25), orange).size());
     }
 
     void bars()
