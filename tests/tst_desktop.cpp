@@ -113,10 +113,19 @@ private slots:
         const QPointF at = *form.P.crosshair();
         QCOMPARE(at - QPointF(m.cx, m.cy), QPointF(472.03125, -472.03125)); // one cell each way
         QCOMPARE(spoken(form.announcer), readoutText(m, at, 15));
-        const QImage shown = area->grab().toImage(); // a blue cross over the plot
-        const QPoint c = (at / 15).toPoint();
-        for (QPoint arm : {QPoint(9, 0), QPoint(-9, 0), QPoint(0, 9), QPoint(0, -9)})
-            QCOMPARE(shown.pixel(c + arm), qRgb(0, 0, 255));
+        const auto onScreen = [area](QPointF twips) { // a blue cross over the plot?
+            QTest::qWait(1);
+            const QImage screen = area->screen()->grabWindow(0).toImage();
+            QList<bool> arms;
+            for (QPoint arm : {QPoint(9, 0), QPoint(-9, 0), QPoint(0, 9), QPoint(0, -9)})
+                arms << (screen.pixel(area->mapToGlobal((twips / 15).toPoint() + arm))
+                         == qRgb(0, 0, 255));
+            return arms;
+        };
+        QCOMPARE(onScreen(at), QList<bool>(4, true));
+        QTest::keyClick(area, Qt::Key_Right); // moved on: drawn there, gone from where it was
+        QCOMPARE(onScreen(at) + onScreen(*form.P.crosshair()),
+                 (QList<bool> {false, false, false, false, true, true, true, true}));
         form.P.dblClick.raise();
         QVERIFY(!form.P.crosshair());
     }
