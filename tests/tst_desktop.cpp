@@ -70,6 +70,8 @@ private slots:
                          QRegularExpression("^a\\(e\\^bx\\) with a = 1.5, b = 99, for x from "
                                             "-25 to 25, stopped at x = [1-9][.0-9]*: overflow")),
                  qPrintable(stopped));
+        form.T6[1].setText(QStringLiteral("228.6")); // stops a hair past x = 1, told as 1
+        QVERIFY(plot(10, -30, 30).endsWith(", stopped at x = 1: overflow."));
     }
     void enterPressesTheFocusedPlotButton()
     {
