@@ -165,20 +165,34 @@ private slots:
         QVERIFY(!area.isEmpty() || found.topLeft() == area.topLeft() + expected.topLeft());
     }
 
-    // On a larger screen the credit lies right of the plot area, wrapped within its width, and the
-    // upper limit's captions clear of the hint.
-    void largerScreen()
+    // On a wide screen the credit lies right of the plot area, wrapped within its width; it
+    // pulses smaller.
+    void creditOnAWideScreen()
+    {
+        ui::Screen::overrideSize(QSize(1920, 1080));
+        Form1 form;
+        form.start();
+        const QRect credit = form.mes.widget()->geometry();
+        const QRgb magenta = qRgb(255, 0, 255);
+        const QRect words
+                = ink(form.w->grab().toImage(), credit.adjusted(-300, 0, 300, 0), magenta);
+        QVERIFY(credit.contains(words));
+        QVERIFY2(words.height() > QFontMetrics(font("Algerian", form.mes.fontSize())).height(),
+                 "on one line");
+        ui::Timer::advanceTestClock(200);
+        QVERIFY(ink(form.w->grab().toImage(), credit, magenta).width() < words.width());
+    }
+
+    // On a larger screen the limits' captions lie clear of the hint and the credit.
+    void limitsOnALargerScreen()
     {
         ui::Screen::overrideSize(QSize(1280, 1024));
         Form1 form;
         form.start();
+        form.V2.setValue(3);
+        form.w->grab(); // shown once with "3", then with "12"
         form.V2.setValue(12);
         const QImage shot = form.w->grab().toImage();
-        const QRect credit = form.mes.widget()->geometry();
-        const QRect words = ink(shot, credit.adjusted(-300, 0, 300, 0), qRgb(255, 0, 255));
-        QVERIFY(credit.contains(words));
-        QVERIFY2(words.height() > QFontMetrics(font("Algerian", form.mes.fontSize())).height(),
-                 "on one line");
         const QRgb blue = qRgb(0, 0, 255);
         QCOMPARE(ink(shot, form.L3.widget()->geometry(), blue).size(),
                  drawnInk("+x limit", font("Times New Roman", 14.25), blue).size());
