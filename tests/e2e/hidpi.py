@@ -30,16 +30,19 @@ def main(argv):
         failures.extend([] if condition else [message])
 
     with Session(os.path.abspath(argv[1]), scale=SCALE) as session:
-        image = session.wait_for(lambda im: not is_dark(im.pixel(P_LEFT + 160, CENTRE_Y - 20)))
-        # A row through cells of the graph paper, clear of V1, the corner blocks and the y axis:
-        # rules 2 pixels wide become 4 device pixels of cyan between white, nothing blurred.
-        row = [image.pixel(x, P_TOP + 100) for x in range(int(P_LEFT) + 120, CENTRE_X - 10)]
-        check(all(is_cyan(p) or is_white(p) for p in row), "graph paper: only white and cyan")
-        check(set(runs(row, is_cyan)) == {4}, "graph paper: rules 4 device pixels wide")
-        # The x axis, 3 pixels wide, is 6 device pixels of black in a column inside a cell.
-        column = [image.pixel(P_LEFT + 160, y) for y in range(CENTRE_Y - 20, CENTRE_Y + 20)]
-        check(runs(column, is_dark) == [6], "x axis: 6 device pixels wide")
-        check(all(is_dark(p) or is_cyan(p) or is_white(p) for p in column), "x axis: crisp")
+        def paper(image, when, axis):
+            # A row through cells of the graph paper, clear of V1, the corner blocks and the y
+            # axis: rules 2 pixels wide become 4 device pixels of cyan between white, not blurred.
+            row = [image.pixel(x, P_TOP + 100) for x in range(int(P_LEFT) + 120, CENTRE_X - 10)]
+            check(all(is_cyan(p) or is_white(p) for p in row), when + "graph paper: white, cyan")
+            check(set(runs(row, is_cyan)) == {4}, when + "graph paper: rules 4 device pixels")
+            # The x axis, `axis` pixels wide, in device pixels in a column inside a cell.
+            column = [image.pixel(P_LEFT + 160, y) for y in range(CENTRE_Y - 20, CENTRE_Y + 20)]
+            check(runs(column, is_dark) == [2 * axis], when + "x axis: %d device pixels" % (2 * axis))
+            check(all(is_dark(p) or is_cyan(p) or is_white(p) for p in column), when + "x axis: crisp")
+
+        paper(session.wait_for(lambda im: not is_dark(im.pixel(P_LEFT + 160, CENTRE_Y - 20))),
+              "", 3)
 
         # bcos(ax) from 0 to 10: the bar of the upper limit to 12 with the keyboard, the first
         # entry of the list with the keyboard, then Plot.
@@ -55,6 +58,10 @@ def main(argv):
             check({t % 2 for t in tops} == {0, 1}, "dots placed on single device pixels")
             column = [image.pixel(CENTRE_X + 2 * UNIT, y) for y in range(CENTRE_Y - 60, CENTRE_Y + 60)]
             check(max(runs(column, is_red), default=0) >= 10, "dots 10 device pixels wide")
+        # A double-click clears the plot and redraws the axes, 5 pixels wide, on the same paper.
+        session.double_click(CENTRE_X + 200, CENTRE_Y + 200)
+        paper(session.wait_for(lambda i: not is_red(i.pixel(CENTRE_X + UNIT, CENTRE_Y - 0.56 * UNIT))),
+              "cleared: ", 5)
     print("%d failed" % len(failures))
     return 1 if failures else 0
 
