@@ -73,6 +73,22 @@ private slots:
         form.T6[1].setText(QStringLiteral("228.6")); // stops a hair past x = 1, told as 1
         QVERIFY(plot(10, -30, 30).endsWith(", stopped at x = 1: overflow."));
     }
+    void undoClearIsOfferedOnlyAfterAClear()
+    {
+        auto *menu = form.P.widget()->findChild<QMenu *>();
+        QAction *undo = menu->actions().last();
+        const auto offered = [&] {
+            emit menu->aboutToShow();
+            const bool enabled = undo->isEnabled();
+            emit menu->aboutToHide();
+            return enabled;
+        };
+        plot(1, -3, 3);
+        const bool afterPlot = offered();
+        form.P.dblClick.raise();
+        QCOMPARE(undo->text(), "Undo Clear");
+        QCOMPARE(QList<bool>({afterPlot, offered()}), QList<bool>({false, true}));
+    }
     void enterPressesTheFocusedPlotButton()
     {
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {

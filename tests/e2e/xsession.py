@@ -20,7 +20,6 @@ class Image:
         header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", ppm)  # 8-bit binary PPM
         self.width, self.height = int(header[1]), int(header[2])
         self.data = ppm[header.end():]
-        self.ppm = ppm
 
     def pixel(self, x, y):
         offset = 3 * (int(round(y)) * self.width + int(round(x)))
@@ -39,15 +38,9 @@ class Image:
     def any(self, x0, y0, x1, y1, predicate):
         return any(predicate(rgb) for _, _, rgb in self.region(x0, y0, x1, y1))
 
-    def mask(self, x0, y0, x1, y1, predicate):
-        return {(x, y) for x, y, rgb in self.region(x0, y0, x1, y1) if predicate(rgb)}
 
-    def save_png(self, path):
-        subprocess.run(["convert", "ppm:-", "png:" + path], input=self.ppm, check=True)
-
-
-# Colour classes. The dots, the window's start background and the value labels are drawn in
-# exact colours; the graph paper is a JPEG, so its colours are only close.
+# Colour classes. The dots and the window's start background are drawn in exact colours; the
+# graph paper is a JPEG, so its colours are only close.
 def is_red(rgb):
     return rgb[0] >= 230 and rgb[1] <= 40 and rgb[2] <= 40
 
@@ -66,15 +59,6 @@ def is_cyan(rgb):
 
 def is_white(rgb):
     return min(rgb) >= 230
-
-
-def is_orange(rgb):
-    """The value labels' RGB(255, 128, 0), core pixels only (edges blend with the background)."""
-    return rgb[0] >= 252 and 125 <= rgb[1] <= 131 and rgb[2] <= 3
-
-
-def is_list_green(rgb):  # the function list's text RGB(0, 192, 0), not the window's pure green
-    return rgb[0] <= 60 and 150 <= rgb[1] <= 215 and rgb[2] <= 60
 
 
 def painted(image):
