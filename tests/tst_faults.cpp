@@ -3,6 +3,10 @@
 #include "ui/runtimeerror.h"
 #include "ui/screen.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QProxyStyle>
 #include <QTest>
 
 using Kind = ui::RuntimeError::Kind;
@@ -54,6 +58,31 @@ private slots:
         });
         QCOMPARE(m_reports.size(), 1);
         QTEST(m_reports[0], "kind");
+    }
+
+    void errorDialogsShareOneOkIcon() // a new one for each dialog would stay in the pixmap cache
+    {
+        struct ButtonsWithIcons : QProxyStyle
+        {
+            int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                          QStyleHintReturn *data) const override
+            {
+                return hint == SH_DialogButtonBox_ButtonsHaveIcons
+                        || QProxyStyle::styleHint(hint, option, widget, data);
+            }
+        };
+        QApplication::setStyle(new ButtonsWithIcons);
+        ui::resetErrorReporter();
+        QList<qint64> icons;
+        for (int i = 0; i < 2; ++i) {
+            ui::dispatch(QStringLiteral("handler"), [] { throw std::bad_alloc(); });
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            icons << box->button(QMessageBox::Ok)->icon().cacheKey();
+            box->done(0);
+        }
+        initTestCase();
+        QCOMPARE(icons[1], icons[0]);
+        QVERIFY(icons[0] != QIcon().cacheKey());
     }
 
     void failedImageAllocation_data()
