@@ -44,6 +44,7 @@ private slots:
     void plotAreaDescribesWhatIsDrawn()
     {
         QCOMPARE(spoken(form.P.widget(), QAccessible::Description), empty); // before any plot
+        QCOMPARE(QAccessible::queryAccessibleInterface(form.P.widget())->childCount(), 0);
         form.T6[0].setText(QStringLiteral(" 1.5"));
         form.T6[1].setText(QStringLiteral("1.5"));
         const QString sine = QStringLiteral("bsin(ax) with a = 1.5, b = 1.5, for x from -10 to 10");
@@ -117,6 +118,13 @@ private slots:
         const plot::GraphMapping m {5000, 4000, s};
         const QPointF twips(m.toX(graph.x()), m.toY(graph.y()));
         QCOMPARE(readoutText(m, twips, 15, QLocale(locale)), QTest::currentDataTag());
+    }
+    void readoutAlsoUnderACornerBlock() // the blocks let the pointer through to the plot area
+    {
+        plot(1, -12, 12);
+        QToolTip::hideText();
+        QTest::mouseMove(form.P.widget(), form.s1.widget()->geometry().center());
+        QVERIFY(QToolTip::text().startsWith("x = "));
     }
     void arrowsMoveACrosshairOnlyOverAPlot()
     {
