@@ -6,10 +6,7 @@ import math
 import os
 import sys
 
-sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-
-from xsession import Session, px, is_red, is_pure_green, is_dark, is_cyan  # noqa: E402
+from xsession import Session, px, is_red, is_pure_green, is_dark, is_cyan
 
 CX, CY, UNIT = 512, 384, 312.5 / 15  # one unit of x or y with the limits -12 and 12, in pixels
 PLOT, BOX_D = (px(6528 + 1152), px(9600 + 288)), (px(768 + 700), px(6000 + 250))

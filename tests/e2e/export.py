@@ -1,8 +1,7 @@
 """Usage: export.py PATH-TO-CURVANTA. Save, copy, undo a clear; --render draws the same."""
 import os, shutil, subprocess, sys, tempfile, time  # noqa: E401
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsession import Image, Session, is_red, px  # noqa: E402
+from xsession import Image, Session, is_red, px
 
 P_LEFT, P_TOP = round(px(2560)), round(px(1920))
 P_WIDTH = round(px(2560 + 10240)) - P_LEFT  # the plot area's edges fall on whole pixels

@@ -5,10 +5,7 @@ and dots are drawn at the device resolution: crisp, dot edges on odd device rows
 import os
 import sys
 
-sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-
-from xsession import Session, is_cyan, is_dark, is_red, is_white  # noqa: E402
+from xsession import Session, is_cyan, is_dark, is_red, is_white
 
 SCALE = 2
 P_LEFT, P_TOP = 2560 * SCALE / 15, 1920 * SCALE / 15  # the plot area's corner, device pixels

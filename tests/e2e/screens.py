@@ -5,10 +5,7 @@ both arrows on top of the plot area's edge, which it overlaps. Usage: screens.py
 import os
 import sys
 
-sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-
-from xsession import Session, px  # noqa: E402
+from xsession import Session, px
 
 SIZES = [(1024, 768), (1280, 1024), (1366, 768), (1440, 900), (1600, 900), (1920, 1080),
          (2560, 1440)]
