@@ -279,6 +279,12 @@ private slots:
         QCOMPARE(::shown(form.w, dot), qRgb(255, 0, 0));
         form.P.dblClick.raise();
         QVERIFY(::shown(form.w, dot) != qRgb(255, 0, 0));
+        ui::setErrorReporter([](const QString &, const ui::RuntimeError &) {});
+        form.T6[3].setText(QString()); // a marker, then an error at the first step
+        form.Cp.click.raise();
+        const QPoint ring = form.P.widget()->rect().center() + QPoint(5, 5);
+        QCOMPARE(::shown(form.w, form.P.widget()->mapTo(form.w, ring)), form.P.image().pixel(ring));
+        ui::resetErrorReporter();
         form.window.setBackColor(rgb(0, 25, 0));
         QCOMPARE(::shown(form.w, QPoint(150, 18)), qRgb(0, 25, 0)); // beside the title's text
         form.Label1.setLeft(1500);
