@@ -92,6 +92,7 @@ private slots:
         QTest::newRow("activation on a larger screen") << "activate" << 800;
         QTest::newRow("plot after clearing") << "plot" << 534;
         QTest::newRow("resize, retried by the next change") << "resize" << 600;
+        QTest::newRow("clear") << "clear" << 534;
     }
     void failedImageAllocation()
     {
@@ -109,6 +110,8 @@ private slots:
                 form.window.activate.raise();
             else if (event == "plot")
                 form.Cp.click.raise();
+            else if (event == "clear")
+                form.P.dblClick.raise();
             else
                 ui::dispatch(event, [&] {
                     again ? form.P.setHeight(form.P.height()) : form.P.setWidth(9000);
