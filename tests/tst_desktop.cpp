@@ -90,6 +90,18 @@ private slots:
         QCOMPARE(undo->text(), "Undo Clear");
         QCOMPARE(QList<bool>({afterPlot, offered()}), QList<bool>({false, true}));
     }
+    void typingCanBeUndoneUntilTheUserMovesOn() // not past a popup, such as a context menu
+    {
+        auto *box = static_cast<QLineEdit *>(form.T6[2].widget());
+        QTest::keyClicks(box, "5");
+        QList<bool> undoable;
+        for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::TabFocusReason}) {
+            QFocusEvent left(QEvent::FocusOut, reason);
+            QCoreApplication::sendEvent(box, &left);
+            undoable << box->isUndoAvailable();
+        }
+        QCOMPARE(undoable, QList<bool>({true, false}));
+    }
     void enterPressesTheFocusedPlotButton()
     {
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
