@@ -132,14 +132,6 @@ private slots:
         ui::Screen::overrideSize(QSize());
     }
 
-    void farAwayTwipsSaturate()
-    {
-        const ui::TwipsMapping map(15);
-        QVERIFY(map.pixelRect(1e30, 0, 150, 150).left() > 1e6);
-        QVERIFY(map.pixelRect(-1e30, 0, 150, 150).right() < -1e6);
-        QVERIFY(map.pixelRect(0, 0, 3e38f, 150).width() > 1e6);
-    }
-
     void walkThatCannotProgressEnds()
     {
         PlotArea area(QStringLiteral("1"), QStringLiteral("-1e300 0"));
