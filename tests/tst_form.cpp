@@ -165,26 +165,9 @@ private slots:
         QVERIFY(!area.isEmpty() || found.topLeft() == area.topLeft() + expected.topLeft());
     }
 
-    // On a wide screen the credit lies right of the plot area, wrapped within its width; it
-    // pulses smaller.
-    void creditOnAWideScreen()
-    {
-        ui::Screen::overrideSize(QSize(1920, 1080));
-        Form1 form;
-        form.start();
-        const QRect credit = form.mes.widget()->geometry();
-        const QRgb magenta = qRgb(255, 0, 255);
-        const QRect words
-                = ink(form.w->grab().toImage(), credit.adjusted(-300, 0, 300, 0), magenta);
-        QVERIFY(credit.contains(words));
-        QVERIFY2(words.height() > QFontMetrics(font("Algerian", form.mes.fontSize())).height(),
-                 "on one line");
-        ui::Timer::advanceTestClock(200);
-        QVERIFY(ink(form.w->grab().toImage(), credit, magenta).width() < words.width());
-    }
-
-    // On a larger screen the limits' captions lie clear of the hint and the credit.
-    void limitsOnALargerScreen()
+    // On larger screens: the limits' captions clear of the hint and the credit (1280 x 1024), the
+    // credit right of the plot area, wrapped within its box, pulsing smaller (1920 x 1080).
+    void largerScreens()
     {
         ui::Screen::overrideSize(QSize(1280, 1024));
         Form1 form;
@@ -193,12 +176,22 @@ private slots:
         form.w->grab(); // shown once with "3", then with "12"
         form.V2.setValue(12);
         const QImage shot = form.w->grab().toImage();
-        const QRgb blue = qRgb(0, 0, 255);
+        const QFont captions = font("Times New Roman", 14.25);
+        const QRgb blue = qRgb(0, 0, 255), orange = qRgb(255, 128, 0), magenta = qRgb(255, 0, 255);
         QCOMPARE(ink(shot, form.L3.widget()->geometry(), blue).size(),
-                 drawnInk("+x limit", font("Times New Roman", 14.25), blue).size());
-        const QRgb orange = qRgb(255, 128, 0);
+                 drawnInk("+x limit", captions, blue).size());
         QCOMPARE(ink(shot, form.L5.widget()->geometry(), orange).size(),
-                 drawnInk("12", font("Times New Roman", 14.25), orange).size());
+                 drawnInk("12", captions, orange).size());
+        ui::Screen::overrideSize(QSize(1920, 1080));
+        Form1 wide;
+        wide.start();
+        const QRect credit = wide.mes.widget()->geometry();
+        const QRect words
+                = ink(wide.w->grab().toImage(), credit.adjusted(-300, 0, 300, 0), magenta);
+        QVERIFY(credit.contains(words));
+        QVERIFY(words.height() > QFontMetrics(font("Algerian", wide.mes.fontSize())).height());
+        ui::Timer::advanceTestClock(200);
+        QVERIFY(ink(wide.w->grab().toImage(), credit, magenta).width() < words.width());
     }
 
     void bars()
