@@ -28,19 +28,6 @@ private slots:
         form.start();
         ui::setErrorReporter([](const QString &, const ui::RuntimeError &) {});
     }
-    void controlsHaveSpokenNames_data() // each row is named after the name spoken
-    {
-        QTest::addColumn<QWidget *>("widget");
-        for (int i = 0; i < 4; ++i)
-            QTest::addRow("%c= coefficient %c", 'a' + i, 'a' + i) << form.T6[i].widget();
-        QTest::newRow("-X values: lower x limit") << form.V1.widget();
-        QTest::newRow("Curvanta Powerred by:Korvel") << form.window.widget();
-    }
-    void controlsHaveSpokenNames()
-    {
-        QFETCH(QWidget *, widget);
-        QCOMPARE(spoken(widget), QLatin1String(QTest::currentDataTag()));
-    }
     void plotAreaDescribesWhatIsDrawn()
     {
         QCOMPARE(spoken(form.P.widget(), QAccessible::Description), empty); // before any plot
@@ -101,16 +88,6 @@ private slots:
             undoable << box->isUndoAvailable();
         }
         QCOMPARE(undoable, QList<bool>({true, false}));
-    }
-    void enterPressesTheFocusedPlotButton()
-    {
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-            form.P.dblClick.raise();
-            const QString once = plot(1, -3, 3);
-            QTest::keyClick(form.Cp.widget(), key);
-            QCOMPARE(spoken(form.P.widget(), QAccessible::Description),
-                     once.chopped(1) + ", drawn 2 times.");
-        }
     }
     void readout_data() // rows named by the readout; decimals from the scale
     {
