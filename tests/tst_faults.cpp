@@ -1,5 +1,4 @@
 #include "app/form1.h"
-#include "plotarea.h"
 #include "ui/runtimeerror.h"
 #include "ui/screen.h"
 
@@ -130,12 +129,6 @@ private slots:
         QTEST(form.P.widget()->width(), "width");
         QCOMPARE(hasRed(form.P.image()), event == "plot");
         ui::Screen::overrideSize(QSize());
-    }
-
-    void walkThatCannotProgressEnds()
-    {
-        PlotArea area(QStringLiteral("1"), QStringLiteral("-1e300 0"));
-        QVERIFY_THROWS_EXCEPTION(ui::RuntimeError, area.plot());
     }
 };
 

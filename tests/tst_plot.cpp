@@ -160,6 +160,8 @@ private slots:
             "too large to hold", {{-2, 0}, {-0.01, 0}});
         row("ax^3 beyond the single range at the first dot", "9", "1e36 1 1 1", "-30 30",
             "single precision", {});
+        row("x + 0.001 is x: stopped, not endless", "2", "1 0 1 1", "-1e300 0", "too many",
+            {{0, 0}});
     }
 
     void plot()
