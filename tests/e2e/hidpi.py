@@ -41,8 +41,7 @@ def main(argv):
         paper(session.wait_for(lambda im: not is_dark(im.pixel(P_LEFT + 160, CENTRE_Y - 20))),
               "", 3)
 
-        # bcos(ax) from 0 to 10: the bar of the upper limit to 12 with the keyboard, the first
-        # entry of the list with the keyboard, then Plot.
+        # bcos(ax) from 0 to 10: the upper limit and the list by keyboard, then Plot.
         session.click(CENTRE_X + 200, CENTRE_Y + 200)
         session.keys("Tab", "Tab", "Tab", *["Down"] * 12, *["Tab"] * 5, "Down")
         session.click(CENTRE_X, 1318)

@@ -20,8 +20,7 @@ def main(argv):
     for w, h in SIZES:
         with Session(os.path.abspath(argv[1]), size=(w, h)) as session:
             image = session.shot()
-        # The plot area is two thirds of the screen in its middle; V1 starts 100 twips to the
-        # left of it and is as high as it, with square arrow buttons at both ends.
+        # P: two thirds of the screen, centred; V1, 100 twips left of it, as high, square arrows.
         left, right, button = w / 6 + 1, w / 6 + px(495 - 100) - 1, px(495)
         arrows = [image.count(left, y, right, y + button, is_arrow)
                   for y in (h / 6, h * 5 / 6 - button)]

@@ -39,8 +39,7 @@ class Image:
         return any(predicate(rgb) for _, _, rgb in self.region(x0, y0, x1, y1))
 
 
-# Colour classes. The dots and the window's start background are drawn in exact colours; the
-# graph paper is a JPEG, so its colours are only close.
+# Colour classes: the dots and the start background are exact, the JPEG graph paper only close.
 def is_red(rgb):
     return rgb[0] >= 230 and rgb[1] <= 40 and rgb[2] <= 40
 
@@ -80,8 +79,7 @@ class Session:
         self.env = dict(os.environ)
 
     def start_server(self):
-        # Xvfb picks a free display itself and names it once it accepts connections: no other
-        # test can take that display from under this one, nor this one theirs.
+        # Xvfb picks a free display and names it once it listens: no other test can take it.
         self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0",
                                       "%dx%dx24" % self.size, "-nolisten", "tcp"],
                                      stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
