@@ -148,8 +148,7 @@ private slots:
         QVERIFY(!area.isEmpty() || found.topLeft() == area.topLeft() + expected.topLeft());
     }
 
-    // On larger screens: the limits' captions clear of the hint and the credit (1280 x 1024), the
-    // credit right of the plot area, wrapped within its box, pulsing smaller (1920 x 1080).
+    // Larger screens: the limits' captions clear (1280 x 1024), the credit wrapped (1920 x 1080).
     void largerScreens()
     {
         ui::Screen::overrideSize(QSize(1280, 1024));

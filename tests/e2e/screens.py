@@ -22,7 +22,7 @@ def main(argv):
             image = session.shot()
         # P: two thirds of the screen, centred; V1, 100 twips left of it, as high, square arrows.
         left, right, button = w / 6 + 1, w / 6 + px(495 - 100) - 1, px(495)
-        arrows = [image.count(left, y, right, y + button, is_arrow)
+        arrows = [sum(is_arrow(rgb) for _, _, rgb in image.region(left, y, right, y + button))
                   for y in (h / 6, h * 5 / 6 - button)]
         ok = min(arrows) >= 5
         failed += not ok

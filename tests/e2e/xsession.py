@@ -32,9 +32,6 @@ class Image:
             for x in range(int(x0), int(x1)):
                 yield x, y, tuple(self.data[row + 3 * x : row + 3 * x + 3])
 
-    def count(self, x0, y0, x1, y1, predicate):
-        return sum(1 for _, _, rgb in self.region(x0, y0, x1, y1) if predicate(rgb))
-
     def any(self, x0, y0, x1, y1, predicate):
         return any(predicate(rgb) for _, _, rgb in self.region(x0, y0, x1, y1))
 
