@@ -65,14 +65,6 @@ void printPlot(Form1 &form)
                                   .arg(printer.outputFileName()));
 }
 
-// Runs `action` as a handler of the window, so that a failure reaches the error dialog.
-void run(const QString &name, const std::function<void()> &action)
-{
-    ui::Event event;
-    event.connect(name, action);
-    event.raise();
-}
-
 } // namespace
 
 QImage plotImage(const Form1 &form)
@@ -124,9 +116,10 @@ void addPlotExport(Form1 &form)
     for (const Entry &entry : entries) {
         auto *action = new QAction(QCoreApplication::translate("PlotExport", entry.text), form.w);
         action->setShortcut(entry.key);
-        QObject::connect(
-                action, &QAction::triggered, form.w,
-                [name = QLatin1String(entry.handler), run = entry.action] { ::run(name, run); });
+        QObject::connect(action, &QAction::triggered, form.w,
+                         [name = QLatin1String(entry.handler), run = entry.action] {
+                             ui::dispatch(name, run); // a failure reaches the error dialog
+                         });
         form.w->addAction(action);
         menu->addAction(action);
         undo = action;

@@ -34,11 +34,8 @@ int render(const RenderRequest &request)
     form.V2.setValue(qint16(request.upper));
     form.Cp.click.raise();
 
-    if (!failure) {
-        ui::Event save;
-        save.connect(QStringLiteral("Save"), [&] { savePlot(form, request.file, "png"); });
-        save.raise();
-    }
+    if (!failure)
+        ui::dispatch(QStringLiteral("Save"), [&] { savePlot(form, request.file, "png"); });
     ui::resetErrorReporter();
     if (failure) {
         std::fprintf(stderr, "curvanta: %s\n", qPrintable(*failure));
