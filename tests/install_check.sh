@@ -1,7 +1,6 @@
 #!/bin/sh
-# Installs the build tree into a scratch DESTDIR under /usr and checks what a desktop finds there:
-# the program, its launcher, its icons and its AppStream metadata. (Lintian checks the package's
-# launcher, icon sizes and metadata in depth.) Usage: install_check.sh CMAKE BUILD_DIR VERSION
+# Installs the build into a scratch DESTDIR under /usr and checks what a desktop finds there (lintian
+# checks the package in depth). Usage: install_check.sh CMAKE BUILD_DIR VERSION
 set -eu
 cmake=$1 build=$2 expected=$3
 id=io.github.curvanta.Curvanta

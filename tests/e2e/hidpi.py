@@ -1,6 +1,5 @@
 #!/usr/bin/env python3
-"""Usage: hidpi.py PATH-TO-CURVANTA. At QT_SCALE_FACTOR=2 on 2048 x 1536 device pixels, paper, axes
-and dots are drawn at the device resolution: crisp, dot edges on odd device rows too."""
+"""Usage: hidpi.py CURVANTA. At scale 2, paper, axes and dots are crisp at device resolution."""
 
 import os
 import sys

@@ -1,6 +1,5 @@
 #!/usr/bin/env python3
-"""The first paint on screens of common sizes, one X server each: the lower-limit bar V1 shows
-both arrows on top of the plot area's edge, which it overlaps. Usage: screens.py PATH-TO-CURVANTA"""
+"""Usage: screens.py CURVANTA. At first paint on common screens, V1's arrows lie over P's edge."""
 
 import os
 import sys
