@@ -46,23 +46,14 @@ void savePlotAs(Form1 &form)
     savePlot(form, dialog.selectedFiles().constFirst());
 }
 
-void printPlot(Form1 &form)
+void askAndPrint(Form1 &form)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, form.w);
     const int answer = dialog.exec();
     giveBackFocus(form);
-    if (answer != QDialog::Accepted)
-        return;
-    if (!ui::printImage(printer, plotImage(form)))
-        throw ui::RuntimeError(
-                ui::RuntimeError::Kind::FileError,
-                printer.outputFileName().isEmpty()
-                        ? QCoreApplication::translate("PlotExport",
-                                                      "The plot could not be printed.")
-                        : QCoreApplication::translate("PlotExport",
-                                                      "The plot could not be printed to \"%1\".")
-                                  .arg(printer.outputFileName()));
+    if (answer == QDialog::Accepted)
+        printPlot(form, printer);
 }
 
 } // namespace
@@ -80,6 +71,22 @@ void savePlot(const Form1 &form, const QString &path, const QByteArray &format)
                                QCoreApplication::translate(
                                        "PlotExport", "The plot could not be saved to \"%1\": %2.")
                                        .arg(path, reason));
+}
+
+void printPlot(const Form1 &form, QPrinter &printer)
+{
+    const QString reason = ui::printImage(printer, plotImage(form));
+    if (reason.isEmpty())
+        return;
+    const QString file = printer.outputFileName();
+    throw ui::RuntimeError(
+            ui::RuntimeError::Kind::FileError,
+            file.isEmpty() ? QCoreApplication::translate("PlotExport",
+                                                         "The plot could not be printed: %1.")
+                                     .arg(reason)
+                           : QCoreApplication::translate(
+                                     "PlotExport", "The plot could not be printed to \"%1\": %2.")
+                                     .arg(file, reason));
 }
 
 void undoClear(Form1 &form)
@@ -108,7 +115,7 @@ void addPlotExport(Form1 &form)
             {QT_TRANSLATE_NOOP("PlotExport", "Copy Plot"), QKeySequence::Copy, "Copy_Plot",
              [&form] { ui::copyImage(plotImage(form)); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Print…"), QKeySequence::Print, "Print_Plot",
-             [&form] { printPlot(form); }},
+             [&form] { askAndPrint(form); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Undo Clear"), QKeySequence::Undo, "Undo_Clear",
              [&form] { undoClear(form); }},
     };

@@ -4,6 +4,7 @@
 
 class Form1;
 class QImage;
+class QPrinter;
 class QString;
 
 // What the plot area draws, as it stands: graph paper, axes, markers and dots at the screen's
@@ -14,6 +15,10 @@ QImage plotImage(const Form1 &form);
 // ui::RuntimeError naming the path and the reason where it cannot; any earlier file there then
 // stays as it was.
 void savePlot(const Form1 &form, const QString &path, const QByteArray &format = {});
+
+// Prints the plot image on `printer`, fitted to one page; to a file, all-or-nothing as savePlot.
+// Throws ui::RuntimeError naming the output file and the reason where it cannot.
+void printPlot(const Form1 &form, QPrinter &printer);
 
 // Brings back the drawing that the last clear of the plot area erased. One level: after a plot,
 // a further clear or an undo there is nothing more to bring back.

@@ -1,5 +1,7 @@
 #include "imageoutput.h"
 
+#include "atomicfile.h"
+
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -7,8 +9,8 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace ui {
 
@@ -37,17 +39,13 @@ QString saveImage(const QImage &image, const QString &path, QByteArray format)
                 "ui::ImageOutput",
                 "the file name does not end in .png, .jpg or .bmp, so there is no image format "
                 "to write it in");
-    QSaveFile file(path);
+    AtomicFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     QImageWriter writer(&file, format);
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    if (!writer.write(image))
+        return file.failed() ? file.errorString() : writer.errorString();
+    return file.commit() ? QString() : file.errorString();
 }
 
 void copyImage(const QImage &image)
@@ -69,13 +67,35 @@ void paintFitted(QPainter &painter, const QImage &image)
     painter.drawImage(fitted(image.size(), page), image);
 }
 
-bool printImage(QPrinter &printer, const QImage &image)
+QString printImage(QPrinter &printer, const QImage &image)
 {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    paintFitted(painter, image);
-    return painter.end();
+    const auto print = [&image](QPaintDevice *device) {
+        QPainter painter;
+        if (!painter.begin(device))
+            return false;
+        paintFitted(painter, image);
+        return painter.end();
+    };
+    const QString failed
+            = QCoreApplication::translate("ui::ImageOutput", "the printer reported a failure");
+    if (printer.outputFileName().isEmpty())
+        return print(&printer) ? QString() : failed;
+
+    // Printing to a file makes a PDF. The printer would write it straight onto the file, emptying
+    // an earlier one as soon as it starts, and says nothing of a failed write; the same page
+    // goes through a PDF writer into a file written all-or-nothing instead.
+    AtomicFile file(printer.outputFileName());
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    QPdfWriter pdf(&file);
+    pdf.setPdfVersion(printer.pdfVersion());
+    pdf.setResolution(printer.resolution());
+    pdf.setPageLayout(printer.pageLayout());
+    pdf.setTitle(printer.docName());
+    pdf.setCreator(printer.creator());
+    if (!print(&pdf))
+        return file.failed() ? file.errorString() : failed;
+    return file.commit() ? QString() : file.errorString();
 }
 
 } // namespace ui

@@ -11,10 +11,9 @@ class QPrinter;
 namespace ui {
 
 // Writes `image` to `path` in `format` ("png", "jpeg", "bmp"), by default the one the extension
-// of `path` names: .png, .jpg or .jpeg, .bmp. The
-// image goes to a temporary file that replaces `path` only once it is complete, so a failure
+// of `path` names: .png, .jpg or .jpeg, .bmp. Written all-or-nothing (see AtomicFile): a failure
 // leaves any earlier file at `path` as it was and nothing partial beside it. Returns an empty
-// string on success, otherwise the reason in plain words.
+// string on success, otherwise the reason in plain words ("No space left on device").
 QString saveImage(const QImage &image, const QString &path, QByteArray format = {});
 
 // Puts `image` on the clipboard, where other programs can read it as PNG.
@@ -23,11 +22,13 @@ void copyImage(const QImage &image);
 // The largest rectangle with the proportions of `image` that fits `area`, centred in it.
 QRectF fitted(const QSizeF &image, const QRectF &area);
 
-// Paints `image` fitted into the painter's whole device.
+// Paints `image` fitted into the painter's whole device: a page, an image or any other.
 void paintFitted(QPainter &painter, const QImage &image);
 
-// Prints `image` on one page of `printer`, centred and scaled to fit the page keeping its
-// proportions. False where the printer cannot be opened (an output file that cannot be written).
-bool printImage(QPrinter &printer, const QImage &image);
+// Prints `image` on one page of `printer` with paintFitted. Printing to a file (the printer has an
+// output file name) writes a PDF of that page all-or-nothing, as saveImage does, with the
+// printer's page layout, resolution, title and creator. Returns an empty string on success,
+// otherwise the reason in plain words.
+QString printImage(QPrinter &printer, const QImage &image);
 
 } // namespace ui
