@@ -71,6 +71,23 @@ def run(program, tmp):
         check(os.listdir(locked) == ["plot.png"] and open(locked + "/plot.png").read() == "earlier",
               "the earlier file is unchanged")
 
+        full = os.path.join(tmp, "full")  # a disk with not one byte free, where one can be mounted
+        os.makedirs(full)
+        if os.geteuid() == 0 and subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs",
+                                                 full]).returncode == 0:
+            open(full + "/plot.png", "wb").write(b"precious earlier picture")
+            subprocess.run(["dd", "if=/dev/zero", "of=" + full + "/filler", "bs=1k"],
+                           stderr=subprocess.DEVNULL)
+            session.click(*SPOT)  # the keyboard back to the window after the error dialog
+            save(full + "/plot.png", "ctrl+s")
+            session.keys("alt+y")
+            check(session.wait_for(lambda _: session.dialogs()) is not None, "full disk: the error dialog")
+            for dialog in session.dialogs():
+                session.xdotool("windowfocus", "--sync", str(dialog), "key", "Return", "sleep", "1")
+            check(sorted(os.listdir(full)) == ["filler", "plot.png"]
+                  and open(full + "/plot.png", "rb").read() == b"precious earlier picture",
+                  "full disk: the earlier file is unchanged, nothing left beside it")
+
         session.xdotool("mousemove", str(BLOCKS[3][0] + 9), str(P_TOP + BLOCKS[3][1] + 9), "click",
                         "--repeat", "2", "--delay", "60", "1", "sleep", "0.5")  # on s4
         check(plot_area(session.shot()) == before, "a double-click on a block clears nothing")
@@ -91,6 +108,7 @@ if __name__ == "__main__":
         run(os.path.abspath(sys.argv[1]), tmp)
     finally:
         subprocess.run(["chattr", "-i", os.path.join(tmp, "locked")], stderr=subprocess.DEVNULL)
+        subprocess.run(["umount", os.path.join(tmp, "full")], stderr=subprocess.DEVNULL)
         subprocess.run(["chmod", "-R", "u+w", tmp])
         shutil.rmtree(tmp)
     sys.exit(1 if failures else 0)
