@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/plotexport.h"
 #include "ui/runtimeerror.h"
 #include "ui/screen.h"
 
@@ -136,6 +137,25 @@ private slots:
         QTEST(form.P.widget()->width(), "width");
         QCOMPARE(hasRed(form.P.image()), event == "plot");
         ui::Screen::overrideSize(QSize());
+    }
+
+    void failedClearErasesNothing() // neither in pixels nor in words, and leaves nothing to undo
+    {
+        Form1 form;
+        form.start();
+        form.Text1.setText(QStringLiteral("1"));
+        form.V2.setValue(12);
+        form.Cp.click.raise();
+        const QImage plotted = form.P.image();
+        const QString told = form.P.widget()->accessibleDescription();
+        ui::PictureBox::failNextImageAllocation();
+        form.P.dblClick.raise();
+        QCOMPARE(m_reports, QList<Kind> {Kind::ToolkitError});
+        for (int undone = 0; undone < 2; ++undone) {
+            QVERIFY(form.P.image() == plotted);
+            QCOMPARE(form.P.widget()->accessibleDescription(), told);
+            undoClear(form);
+        }
     }
 };
 
