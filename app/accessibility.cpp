@@ -218,7 +218,6 @@ void name(const ui::Control &control, const QString &text)
 
 void PlotStory::plotted(const QString &sentence, std::optional<plot::GraphMapping> mapping)
 {
-    m_beforeClear.reset();
     m_now.mapping = mapping;
     if (!m_now.lines.isEmpty() && m_now.lines.last().sentence == sentence) {
         ++m_now.lines.last().times;
@@ -229,22 +228,6 @@ void PlotStory::plotted(const QString &sentence, std::optional<plot::GraphMappin
         m_now.lines.removeFirst();
         ++m_now.dropped;
     }
-}
-
-void PlotStory::cleared()
-{
-    if (!m_now.lines.isEmpty())
-        m_beforeClear = m_now;
-    m_now = State();
-}
-
-bool PlotStory::undoClear()
-{
-    if (!m_beforeClear)
-        return false;
-    m_now = *m_beforeClear;
-    m_beforeClear.reset();
-    return true;
 }
 
 QString PlotStory::description() const
@@ -346,10 +329,9 @@ void describeEmptyPlot(Form1 &form)
              QCoreApplication::translate("Accessibility", "Cleared: only the axes are drawn."));
 }
 
-void describeUndoneClear(Form1 &form)
+void describeUndoneClear(Form1 &form, PlotStory::State story)
 {
-    if (!form.story.undoClear())
-        return;
+    form.story.restore(std::move(story));
     form.P.widget()->setAccessibleDescription(form.story.description());
     announce(form,
              QCoreApplication::translate("Accessibility", "Clear undone: %1")

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 class Form1;
 
@@ -16,14 +17,27 @@ class RuntimeError;
 // What the plot area holds, told in sentences for a screen reader: the plots drawn since the last
 // clear in the order they were drawn, a plot repeated at once counted rather than told again, and
 // only the latest few kept. It also keeps the mapping of the latest plot for the coordinate
-// readout, and what it all was before the last clear, so that an undone clear can be told.
+// readout.
 class PlotStory
 {
 public:
+    struct Line
+    {
+        QString sentence;
+        int times = 1;
+    };
+    // All it holds, taken by a clear and put back when the clear is undone.
+    struct State
+    {
+        QList<Line> lines;
+        int dropped = 0;
+        std::optional<plot::GraphMapping> mapping;
+    };
+
     void plotted(const QString &sentence, std::optional<plot::GraphMapping> mapping);
-    void cleared();
-    // False when there is no clear to undo.
-    bool undoClear();
+    void cleared() { m_now = State(); }
+    const State &state() const { return m_now; }
+    void restore(State state) { m_now = std::move(state); }
 
     QString description() const;
     const std::optional<plot::GraphMapping> &mapping() const { return m_now.mapping; }
@@ -31,19 +45,7 @@ public:
     static constexpr int kKept = 3;
 
 private:
-    struct Line
-    {
-        QString sentence;
-        int times = 1;
-    };
-    struct State
-    {
-        QList<Line> lines;
-        int dropped = 0;
-        std::optional<plot::GraphMapping> mapping;
-    };
     State m_now;
-    std::optional<State> m_beforeClear;
 };
 
 // Names, roles and label relations for every control of the window; hides the decorations from
@@ -57,8 +59,8 @@ void describePlot(Form1 &form, const plot::PlotRecord &record, const ui::Runtime
 // After the plot area has been cleared: only the axes are drawn.
 void describeEmptyPlot(Form1 &form);
 
-// After the last clear was undone: the plot area holds again what it held before it.
-void describeUndoneClear(Form1 &form);
+// After the last clear was undone: the plot area holds again what it held before it, `story`.
+void describeUndoneClear(Form1 &form, PlotStory::State story);
 
 // Has a screen reader say `text` now, without moving the focus.
 void announce(Form1 &form, const QString &text);

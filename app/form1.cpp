@@ -175,7 +175,7 @@ void Form1::wireEvents()
     window.activate.connect(QStringLiteral("Form_Activate"), [this] { Form_Activate(); });
     l1.click.connect(QStringLiteral("l1_Click"), [this] { plot::l1_Click({l1, Text1}); });
     Cp.click.connect(QStringLiteral("Cp_Click"), [this] {
-        erased = QImage();
+        erased.reset();
         plot::PlotRecord record;
         try {
             plot::Cp_Click(
@@ -187,8 +187,14 @@ void Form1::wireEvents()
         describePlot(*this, record, nullptr);
     });
     P.dblClick.connect(QStringLiteral("P_DblClick"), [this] {
-        erased = P.image();
-        plot::P_DblClick(P);
+        PlotAreaSnapshot before {P.image(), story.state()};
+        try {
+            plot::P_DblClick(P);
+        } catch (...) {
+            P.restore(before.image); // a clear that fails erases nothing
+            throw;
+        }
+        erased = std::move(before);
         describeEmptyPlot(*this);
         hideReadout(*this);
     });

@@ -15,6 +15,14 @@
 #include <QImage>
 
 #include <array>
+#include <optional>
+
+// What the plot area showed and what it told of it, as a clear found them.
+struct PlotAreaSnapshot
+{
+    QImage image;
+    PlotStory::State story;
+};
 
 // The one window and all its controls, as designed; the members are declared in the design's
 // order, which is also the stacking order from top to bottom. The window's state lives in the
@@ -68,8 +76,8 @@ public:
     // announce news through.
     PlotStory story;
     QWidget *announcer = nullptr;
-    // The drawing the last clear of the plot area erased, kept for Undo Clear until the next plot.
-    QImage erased;
+    // What the last clear of the plot area erased, kept for Undo Clear until the next plot.
+    std::optional<PlotAreaSnapshot> erased;
 
 private:
     void design();

@@ -15,6 +15,8 @@
 #include <QShortcut>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace {
 
 QString startFolder()
@@ -91,11 +93,11 @@ void printPlot(const Form1 &form, QPrinter &printer)
 
 void undoClear(Form1 &form)
 {
-    if (form.erased.isNull())
+    if (!form.erased)
         return;
-    form.P.restore(form.erased);
-    form.erased = QImage();
-    describeUndoneClear(form);
+    PlotAreaSnapshot erased = *std::exchange(form.erased, std::nullopt);
+    form.P.restore(erased.image);
+    describeUndoneClear(form, std::move(erased.story));
 }
 
 void addPlotExport(Form1 &form)
@@ -132,7 +134,7 @@ void addPlotExport(Form1 &form)
         undo = action;
     }
     QObject::connect(menu, &QMenu::aboutToShow, menu,
-                     [&form, undo] { undo->setEnabled(!form.erased.isNull()); });
+                     [&form, undo] { undo->setEnabled(form.erased.has_value()); });
     QObject::connect(menu, &QMenu::aboutToHide, menu, [undo] { undo->setEnabled(true); });
 
     area->setContextMenuPolicy(Qt::CustomContextMenu);

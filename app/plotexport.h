@@ -20,8 +20,9 @@ void savePlot(const Form1 &form, const QString &path, const QByteArray &format =
 // Throws ui::RuntimeError naming the output file and the reason where it cannot.
 void printPlot(const Form1 &form, QPrinter &printer);
 
-// Brings back the drawing that the last clear of the plot area erased. One level: after a plot,
-// a further clear or an undo there is nothing more to bring back.
+// Brings back what the last clear of the plot area erased: the drawing, with what the plot area
+// told of it and the scale of its coordinate readout. One level: after a plot or an undo there is
+// nothing to bring back, and after two clears only the bare axes that the second one erased.
 void undoClear(Form1 &form);
 
 // The plot area's context menu (right click, the Menu key or Shift+F10) with Save Plot As, Copy

@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/plotexport.h"
 #include "app/readout.h"
 
 #include <QtTest>
@@ -48,7 +49,7 @@ private slots:
         form.P.dblClick.raise();
         QCOMPARE(spoken(form.P.widget(), QAccessible::Description), empty);
         QCOMPARE(spoken(form.announcer), QStringLiteral("Cleared: only the axes are drawn."));
-        describeUndoneClear(form);
+        undoClear(form);
         QVERIFY(spoken(form.P.widget(), QAccessible::Description)
                         .startsWith("Earlier plots not listed: 1."));
         form.P.dblClick.raise();
@@ -75,6 +76,53 @@ private slots:
         }
         QCOMPARE(menu->actions().last()->text(), "Undo Clear");
         QCOMPARE(offered, QList<bool>({false, true}));
+    }
+    // What the plot area shows and says after the steps: the same as after step `as`.
+    void undoBringsBackWhatTheLastClearErased_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("as");
+        QTest::newRow("plot, clear, undo: the plot is back")
+                << QStringList {"plot", "clear", "undo"} << 0;
+        QTest::newRow("plot, clear, clear, undo: the bare axes the last clear erased")
+                << QStringList {"plot", "clear", "clear", "undo"} << 1;
+        QTest::newRow("plot, clear, plot, undo: nothing after a plot")
+                << QStringList {"plot", "clear", "plot", "undo"} << 2;
+    }
+    void undoBringsBackWhatTheLastClearErased()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, as);
+        struct Seen
+        {
+            QImage image;
+            QString description;
+            QString tooltip; // under the pointer at the centre; empty where none is shown
+        };
+        QWidget *area = form.P.widget();
+        QList<Seen> seen;
+        QString heard;
+        for (const QString &step : steps) {
+            if (step == "plot")
+                plot(1, -3, 3);
+            else if (step == "clear")
+                form.P.dblClick.raise();
+            else
+                undoClear(form);
+            heard = spoken(form.announcer);
+            QToolTip::hideText();
+            QTRY_VERIFY(!QToolTip::isVisible());
+            for (QPoint to : {QPoint(1, 1), area->rect().center()}) // moved: a move it sees
+                QTest::mouseMove(area, to);
+            seen << Seen {form.P.image(), spoken(area, QAccessible::Description),
+                          QToolTip::isVisible() ? QToolTip::text() : QString()};
+        }
+        QVERIFY(seen.last().image == seen[as].image);
+        QCOMPARE(seen.last().description, seen[as].description);
+        QCOMPARE(seen.last().tooltip, seen[as].tooltip);
+        QCOMPARE(seen.last().tooltip.isEmpty(), seen.last().description == empty);
+        if (steps.at(steps.size() - 2) == "clear") // and heard so as the clear is undone
+            QCOMPARE(heard, "Clear undone: " + seen.last().description);
     }
     void typingCanBeUndoneUntilTheUserMovesOn() // not past a popup, such as a context menu
     {

@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/plotexport.h"
 #include "ui/runtimeerror.h"
 #include "ui/screen.h"
 
@@ -90,7 +91,7 @@ private slots:
         QTest::addColumn<int>("width"); // of the plot area after the second attempt
         QTest::newRow("activation on a larger screen") << "activate" << 800;
         QTest::newRow("plot after clearing") << "plot" << 534;
-        QTest::newRow("resize, retried by the next change") << "resize" << 600;
+        QTest::newRow("resize, then the same again") << "resize" << 600;
         QTest::newRow("clear") << "clear" << 534;
     }
     void failedImageAllocation()
@@ -103,7 +104,14 @@ private slots:
         form.V2.setValue(12);
         form.P.cls();
         const QSize before = form.P.widget()->size();
-        const auto attempt = [&](bool again) {
+        const auto place = [&form] { // in twips, and the widget's rectangle they make
+            return std::pair(
+                    QList<float> {form.P.left(), form.P.top(), form.P.width(), form.P.height()},
+                    ui::Screen::mapping().pixelRect(form.P.left(), form.P.top(), form.P.width(),
+                                                    form.P.height()));
+        };
+        const auto placeBefore = place();
+        const auto attempt = [&] {
             ui::Screen::overrideSize(QSize(1200, 900));
             if (event == "activate")
                 form.window.activate.raise();
@@ -112,23 +120,42 @@ private slots:
             else if (event == "clear")
                 form.P.dblClick.raise();
             else
-                ui::dispatch(event, [&] {
-                    again ? form.P.setHeight(form.P.height()) : form.P.setWidth(9000);
-                });
+                ui::dispatch(event, [&] { form.P.setWidth(9000); });
         };
         ui::PictureBox::failNextImageAllocation();
-        attempt(false);
+        attempt();
         QCOMPARE(m_reports, QList<Kind> {Kind::ToolkitError});
-        QCOMPARE(form.P.widget()->size(), before);
+        QCOMPARE(place().first, placeBefore.first); // P.Width reads back what it was
+        QCOMPARE(form.P.widget()->geometry(), placeBefore.second);
         QCOMPARE(form.P.image().size(), before);
         QVERIFY(!hasRed(form.P.image()));
 
-        attempt(true);
+        attempt();
         QCOMPARE(m_reports.size(), 1);
+        QCOMPARE(form.P.widget()->geometry(), place().second);
         QCOMPARE(form.P.image().size(), form.P.widget()->size());
         QTEST(form.P.widget()->width(), "width");
         QCOMPARE(hasRed(form.P.image()), event == "plot");
         ui::Screen::overrideSize(QSize());
+    }
+
+    void failedClearErasesNothing() // neither in pixels nor in words, and leaves nothing to undo
+    {
+        Form1 form;
+        form.start();
+        form.Text1.setText(QStringLiteral("1"));
+        form.V2.setValue(12);
+        form.Cp.click.raise();
+        const QImage plotted = form.P.image();
+        const QString told = form.P.widget()->accessibleDescription();
+        ui::PictureBox::failNextImageAllocation();
+        form.P.dblClick.raise();
+        QCOMPARE(m_reports, QList<Kind> {Kind::ToolkitError});
+        for (int undone = 0; undone < 2; ++undone) {
+            QVERIFY(form.P.image() == plotted);
+            QCOMPARE(form.P.widget()->accessibleDescription(), told);
+            undoClear(form);
+        }
     }
 };
 

@@ -20,26 +20,22 @@ Control::~Control()
 
 void Control::setLeft(float twips)
 {
-    m_left = twips;
-    applyGeometry();
+    place(twips, m_top, m_width, m_height);
 }
 
 void Control::setTop(float twips)
 {
-    m_top = twips;
-    applyGeometry();
+    place(m_left, twips, m_width, m_height);
 }
 
 void Control::setWidth(float twips)
 {
-    m_width = twips;
-    applyGeometry();
+    place(m_left, m_top, twips, m_height);
 }
 
 void Control::setHeight(float twips)
 {
-    m_height = twips;
-    applyGeometry();
+    place(m_left, m_top, m_width, twips);
 }
 
 void Control::setVisible(bool visible)
@@ -50,11 +46,22 @@ void Control::setVisible(bool visible)
 
 void Control::place(float left, float top, float width, float height)
 {
+    const float was[4] = {m_left, m_top, m_width, m_height};
     m_left = left;
     m_top = top;
     m_width = width;
     m_height = height;
-    applyGeometry();
+    try {
+        applyGeometry();
+    } catch (...) {
+        // What could not be applied is not stored either: the place and size read back as the
+        // widget has them.
+        m_left = was[0];
+        m_top = was[1];
+        m_width = was[2];
+        m_height = was[3];
+        throw;
+    }
 }
 
 void Control::setDesignFont(const QString &family, double points, bool bold)
@@ -80,8 +87,7 @@ void Control::applyGeometry()
     try {
         geometryApplied();
     } catch (...) {
-        // The widget keeps the size its contents have, and the next change of place or size
-        // tries the new one again.
+        // The widget keeps the size its contents have.
         m_widget->setGeometry(before);
         throw;
     }

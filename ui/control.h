@@ -25,6 +25,8 @@ public:
 
     QWidget *widget() const { return m_widget; }
 
+    // A place or size that the widget cannot take (its contents cannot be made that large) throws
+    // from the setters and place(), and the control keeps the place and size it had.
     float left() const { return m_left; }
     float top() const { return m_top; }
     virtual float width() const { return m_width; }

@@ -363,7 +363,7 @@ QPoint PictureBox::globalPosition(QPointF twips) const
 
 void PictureBox::setCrosshair(std::optional<QPointF> twips)
 {
-    const auto area = [this](const std::optional<QPointF> &at) {
+    const auto area = [](const std::optional<QPointF> &at) {
         if (!at)
             return QRect();
         const QPoint c = (*at / Screen::mapping().perPixel()).toPoint();
