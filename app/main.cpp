@@ -65,6 +65,8 @@ int main(int argc, char *argv[])
         return usageError(QCoreApplication::translate("CommandLine", "unknown argument \"%1\"")
                                   .arg(QCoreApplication::arguments().at(1)));
     QApplication::setApplicationName(QStringLiteral("Curvanta"));
+    // Ties the window to its launcher: on Wayland this is the window's app id.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.curvanta.Curvanta"));
     QApplication::setApplicationVersion(QLatin1String(kCurvantaVersion));
     QIcon icon;
     for (const char *size : {"16", "32", "64"})

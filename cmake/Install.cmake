@@ -81,8 +81,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so invisible to dpkg-shlibdeps: the fonts the window asks for by metric
 # equivalence, and the platform plugins.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins")
-# Qt's own dialogs and buttons in the user's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# Qt's own dialogs and buttons in the user's language, and the window native on a Wayland desktop
+# (without the plugin Qt falls back to X11 through Xwayland).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 # Directories in the package as Debian's policy wants them, whatever the builder's umask.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

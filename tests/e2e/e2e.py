@@ -6,22 +6,15 @@ import math
 import os
 import sys
 
-from xsession import Session, px, is_red, is_pure_green, is_dark, is_cyan
+from xsession import Session, is_red, is_pure_green, is_cyan
 
 CX, CY, UNIT = 512, 384, 312.5 / 15  # one unit of x or y with the limits -12 and 12, in pixels
-PLOT, BOX_D = (px(6528 + 1152), px(9600 + 288)), (px(768 + 700), px(6000 + 250))
 failures = []
 
 
 def check(condition, message):
     print(("PASS " if condition else "FAIL ") + message, flush=True)
     failures.extend([] if condition else [message])
-
-
-def axes_only(im):  # inside P, clear of the bars and the corner blocks
-    return all(im.any(x, CY - 2, x + 1, CY + 3, is_dark) for x in range(240, 780, 10)) and \
-        all(im.any(CX - 2, y, CX + 3, y + 1, is_dark) for y in range(160, 600, 10)) and \
-        not im.any(240, 160, 780, 600, is_red)
 
 
 def sine(im):  # a = b = 1 / 1.5: y = 2/3 sin(2/3 x) from -10 to 10, and nothing beyond
@@ -32,7 +25,9 @@ def sine(im):  # a = b = 1 / 1.5: y = 2/3 sin(2/3 x) from -10 to 10, and nothing
 
 def main(argv):
     with Session(os.path.abspath(argv[1])) as session:
-        image = session.wait_for(lambda im: axes_only(im) and is_pure_green(im.pixel(950, 700)), 20)
+        layout = session.layout
+        first = lambda im: layout.axes_only(im) and is_pure_green(im.pixel(950, 700))
+        image = session.wait_for(first, 20)
         # The graph paper from P's top-left corner: a rule 2 pixels wide 2 pixels below its top.
         rule = [is_cyan((image or session.shot()).pixel(290, 128 + y)) for y in range(6)]
         check(image and rule == [False, False, True, True, False, False],
@@ -44,15 +39,16 @@ def main(argv):
         # bsin(ax) from -12 to 12, boxes as at start: list and V1 by keyboard, V2 by mouse.
         session.click(CX + 200, CY + 200)  # P takes the focus; 8 Tabs lead to the list
         session.keys(*["Tab"] * 8, "Down", "Down", *["shift+Tab"] * 6, *["Up"] * 12)
-        session.click(px(12800 + 247), px(9600) - 6, repeat=12, delay_ms=70)  # V2's down arrow
-        session.click(*PLOT)
+        session.click(layout.v2_left + layout.BAR_WIDTH / 2, layout.p[3] - 6, repeat=12,
+                      delay_ms=70)  # V2's down arrow
+        session.click(*layout.plot_button)
         image = session.wait_for(sine, timeout=20)
         check(image is not None and is_red(image.pixel(CX, CY)), "bsin(ax) as the formula says")
 
         # An empty d= box: an error dialog, which Return closes; the curve stays.
-        session.click(*BOX_D, repeat=3, delay_ms=70)
+        session.click(*layout.box(3), repeat=3, delay_ms=70)
         session.keys("ctrl+a", "BackSpace")
-        session.click(*PLOT)
+        session.click(*layout.plot_button)
         session.wait_for(lambda _: session.dialogs())
         check(len(session.dialogs()) == 1, "an error dialog for the empty d= box")
         session.xdotool("windowfocus", "--sync", *[str(d) for d in session.dialogs()[:1]])
@@ -61,7 +57,8 @@ def main(argv):
         check(image is not None and session.alive(), "Return closes it; the curve stays")
 
         session.double_click(CX + 200, CY + 200)
-        check(session.wait_for(axes_only) is not None, "double-click clears back to the axes")
+        cleared = session.wait_for(layout.axes_only)
+        check(cleared is not None, "double-click clears back to the axes")
     print("%d failed" % len(failures))
     return 1 if failures else 0
 

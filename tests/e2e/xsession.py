@@ -13,6 +13,46 @@ def px(twips):
     return twips / 15.0
 
 
+class Layout:
+    """Where the window puts what a user aims at on a screen of width x height pixels: as its
+    activation lays it out, in screen pixels, with the window's client area at the screen's
+    origin. Sizes the activation leaves alone are the designed ones."""
+
+    BAR_WIDTH, BOX_SIZE = px(495), (px(1455), px(495))
+    BOX_TOPS = [px(top) for top in (3360, 4320, 5160, 6000)]
+    LIST = (px(5760), px(240), px(5760 + 6015), px(240 + 675))  # left, top, right, bottom
+    BLOCK = px(8535 * 0.05)  # a corner block's side: 5 % of the plot area's designed width
+
+    def __init__(self, width, height):
+        self.width, self.height = width, height
+        left, top = width / 6, height / 6  # the plot area: two thirds of the screen, centred
+        self.p = (left, top, left + width * 2 / 3, top + height * 2 / 3)
+        self.centre = (width / 2, height / 2)
+        self.v1_left, self.v2_left = left - px(100), self.p[2]
+        # The Plot button: right below the plot area, centred on it, 5 % of the screen high.
+        self.plot_button = (width / 2, self.p[3] + height * 0.05 / 2)
+        self.box_left = width * 0.05
+        # The plot area less the scroll bar V1 that overlaps it and the corner blocks.
+        self.p_inner = (self.v1_left + self.BAR_WIDTH + 2, top + self.BLOCK + 2,
+                        self.p[2] - self.BLOCK - 2, self.p[3] - self.BLOCK - 2)
+        self.empty_spot = (left + 0.8 * (self.p[2] - left), top + 0.85 * (self.p[3] - top))
+
+    def box(self, index):
+        """The middle of the coefficient box T6(index)."""
+        return (self.box_left + self.BOX_SIZE[0] / 2, self.BOX_TOPS[index] + self.BOX_SIZE[1] / 2)
+
+    def list_arrow(self):
+        return (self.LIST[2] - 10, (self.LIST[1] + self.LIST[3]) / 2)
+
+    def axes_only(self, image):
+        """The axes cross the plot area through its centre, and no red dot is left on it."""
+        x0, y0, x1, y1 = (int(v) for v in self.p_inner)
+        cx, cy = (int(v) for v in self.centre)
+        return all(image.any(x, cy - 2, x + 1, cy + 3, is_dark) for x in range(x0, x1, 10)) and \
+            all(image.any(cx - 2, y, cx + 3, y + 1, is_dark) for y in range(y0, y1, 10)) and \
+            not image.any(x0, y0, x1, y1, is_red)
+
+
 class Image:
     """One screenshot of the whole screen, 24-bit RGB."""
 
@@ -72,6 +112,7 @@ class Session:
         self.program, self.scale = program, scale
         self.size = (size[0] * scale, size[1] * scale)
         self.log = log or (lambda message: None)
+        self.layout = Layout(*size)  # in device pixels at scale 1
         self.xvfb = self.app = self.display = self.main_window = None
         self.env = dict(os.environ)
 
