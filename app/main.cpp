@@ -23,6 +23,9 @@ int usageError(const QString &message)
 
 int main(int argc, char *argv[])
 {
+    // The launcher's name: on Wayland the window's app id, which finds the launcher's icon.
+    QGuiApplication::setDesktopFileName(QLatin1String(kCurvantaAppId));
+
     // The program's own options are answered before any display is opened, in the user's
     // language: the translators need an application object, and this one needs no display. Qt's
     // own options (-platform, -style, ...) are left to QApplication, which takes them out of the
