@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "display.h"
 #include "form1.h"
 #include "render.h"
 #include "translations.h"
@@ -8,8 +9,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QProcessEnvironment>
 
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 int main(int argc, char *argv[])
@@ -24,6 +27,7 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     CommandLine line;
+    QString noDisplay;
     {
         int coreArgc = 1;
         QCoreApplication core(coreArgc, argv);
@@ -41,7 +45,13 @@ int main(int argc, char *argv[])
                          qPrintable(helpHint()));
             return 2;
         case CommandLine::Action::Render:
+            break;
         case CommandLine::Action::Window:
+            noDisplay = noDisplayMessage();
+            if (!displayNamed(line, QProcessEnvironment::systemEnvironment())) {
+                std::fprintf(stderr, "curvanta: %s\n", qPrintable(noDisplay));
+                return 1;
+            }
             break;
         }
     }
@@ -64,7 +74,9 @@ int main(int argc, char *argv[])
     qtArgv.push_back(nullptr);
     int qtArgc = int(qtArguments.size());
 
+    auto guard = std::make_unique<PlatformStartGuard>(noDisplay);
     QApplication app(qtArgc, qtArgv.data());
+    guard.reset();
     installTranslations();
     QApplication::setApplicationName(QStringLiteral("Curvanta"));
     QApplication::setApplicationVersion(QLatin1String(kCurvantaVersion));

@@ -1,6 +1,6 @@
 #!/bin/sh
 # The command line of the real program without a display: --version, --help, usage errors, --render
-# in English and German.
+# in English and German, and the window's answer where no display is found.
 # Usage: command_line_check.sh PROGRAM VERSION
 set -u
 program=$1 version=$2
@@ -52,6 +52,9 @@ for name in plot.gif plot.xyz plot; do
 done
 expect '"foo"' foo
 expect '--function is needed' --render "$dir/new.png"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C.UTF-8 "$program" foo 2>&1); rc=$?
+[ $rc -eq 2 ] && [ "$out" = "curvanta: unknown argument \"foo\"
+$try" ] || fail "without a display, a stray argument exits $rc: $out"
 
 # Plot errors exit 1 with one line, no file.
 for case in "Overflow|--function 11 --b 99" "Overflow: The number in the box \"b=\"|--b 1e400"; do
@@ -85,6 +88,13 @@ err=$(german --render "$dir/new.png" --function 2 --a 1,5 2>&1); rc=$?
 [ $rc -eq 2 ] && echo "$err" | head -n 1 | grep -qF -- '--a "1,5"' || fail "German --a 1,5: $err"
 err=$(german --frobnicate 2>&1); rc=$?
 [ $rc -eq 2 ] && echo "$err" | grep -qF "Unbekannte Option" || fail "German --frobnicate: $err"
+
+# The window without a display: one line, exit 1, whether no display is named or none answers.
+nodisplay="curvanta: no display found to open the window on; --render FILE draws the plot into a file without one"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 "$program" 2>&1); rc=$?
+[ $rc -eq 1 ] && [ "$out" = "$nodisplay" ] || fail "no display: exit $rc, '$out'"
+out=$(run 2>&1); rc=$?
+[ $rc -eq 1 ] && [ "$(echo "$out" | tail -n 1)" = "$nodisplay" ] || fail "dead display: exit $rc, '$out'"
 
 de=$(german --help) && [ "$de" != "$help" ] || fail "German --help: $de"
 echo "command line answered as expected"
