@@ -10,8 +10,10 @@
 // setting the bars and pressing Plot once, on a screen of `screen` pixels.
 struct RenderRequest
 {
-    QString file;
+    QString file;     // its extension names a known image format
     QString function; // the text the function list shows
+    // Numbers with a decimal point whatever the user's language, as given: in the C locale each
+    // reads as a number, perhaps one too large for the plot.
     std::array<QString, 4> coefficients {QStringLiteral("1"), QStringLiteral("1"),
                                          QStringLiteral("1"), QStringLiteral("1")};
     int lower = -30;
@@ -25,11 +27,20 @@ struct CommandLine
     Action action = Action::Window;
     RenderRequest render;
     QString error; // one line naming the option and the value, for a usage error
+    // Qt's own options for the window (-platform NAME, -style NAME, ...), in the form Qt reads.
+    QStringList qtArguments;
+    QString platform; // the value of -platform; empty where not given
+    QString display;  // the value of -display (X11); empty where not given
 };
 
-// Reads the program's own arguments (without the program name). Qt's own single-dash options
-// (-platform, -style, ...) are left for the window.
+// Reads the program's arguments (without the program name). Options take one dash or two and
+// their value as the next argument or after "="; `--` ends them, and any argument that is no
+// option is a usage error. Qt's own options (-platform NAME, -style NAME, ...) are recognised
+// and handed on in qtArguments.
 CommandLine parseCommandLine(const QStringList &arguments);
 
 // The text of --help.
 QString helpText();
+
+// The line that ends each usage error's message, pointing to --help.
+QString helpHint();

@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "display.h"
 #include "form1.h"
 #include "render.h"
 #include "translations.h"
@@ -8,29 +9,25 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QProcessEnvironment>
 
 #include <cstdio>
-
-namespace {
-
-int usageError(const QString &message)
-{
-    std::fprintf(stderr, "curvanta: %s\n", qPrintable(message));
-    return 2;
-}
-
-} // namespace
+#include <memory>
+#include <vector>
 
 int main(int argc, char *argv[])
 {
-    // The program's own options are answered before any display is opened, in the user's
-    // language: the translators need an application object, and this one needs no display. Qt's
-    // own options (-platform, -style, ...) are left to QApplication, which takes them out of the
-    // list; whatever remains after that is not an option of this program.
+    // The launcher's name: on Wayland the window's app id, which finds the launcher's icon.
+    QGuiApplication::setDesktopFileName(QLatin1String(kCurvantaAppId));
+
+    // The whole command line is answered before any display is opened, in the user's language:
+    // the translators need an application object, and this one needs no display. Qt's own
+    // options (-platform, -style, ...) are recognised there and handed on to QApplication.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     CommandLine line;
+    QString noDisplay;
     {
         int coreArgc = 1;
         QCoreApplication core(coreArgc, argv);
@@ -44,9 +41,17 @@ int main(int argc, char *argv[])
             std::printf("Curvanta %s\n", kCurvantaVersion);
             return 0;
         case CommandLine::Action::UsageError:
-            return usageError(line.error);
+            std::fprintf(stderr, "curvanta: %s\n%s\n", qPrintable(line.error),
+                         qPrintable(helpHint()));
+            return 2;
         case CommandLine::Action::Render:
+            break;
         case CommandLine::Action::Window:
+            noDisplay = noDisplayMessage();
+            if (!displayNamed(line, QProcessEnvironment::systemEnvironment())) {
+                std::fprintf(stderr, "curvanta: %s\n", qPrintable(noDisplay));
+                return 1;
+            }
             break;
         }
     }
@@ -59,11 +64,20 @@ int main(int argc, char *argv[])
         return render(line.render);
     }
 
-    QApplication app(argc, argv);
+    // Qt reads its own options from these, which live as long as the application.
+    std::vector<QByteArray> qtArguments {QByteArray(argv[0])};
+    for (const QString &argument : std::as_const(line.qtArguments))
+        qtArguments.push_back(argument.toLocal8Bit());
+    std::vector<char *> qtArgv;
+    for (QByteArray &argument : qtArguments)
+        qtArgv.push_back(argument.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = int(qtArguments.size());
+
+    auto guard = std::make_unique<PlatformStartGuard>(noDisplay);
+    QApplication app(qtArgc, qtArgv.data());
+    guard.reset();
     installTranslations();
-    if (QCoreApplication::arguments().size() > 1)
-        return usageError(QCoreApplication::translate("CommandLine", "unknown argument \"%1\"")
-                                  .arg(QCoreApplication::arguments().at(1)));
     QApplication::setApplicationName(QStringLiteral("Curvanta"));
     // Ties the window to its launcher: on Wayland this is the window's app id.
     QApplication::setDesktopFileName(QStringLiteral("io.github.curvanta.Curvanta"));

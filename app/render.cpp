@@ -7,11 +7,16 @@
 #include "ui/runtimeerror.h"
 #include "ui/screen.h"
 
+#include <QLocale>
+
 #include <cstdio>
 #include <optional>
 
 int render(const RenderRequest &request)
 {
+    // The coefficients come with a decimal point in every language, so the boxes read them so:
+    // the same command line draws the same plot everywhere. Messages keep the user's language.
+    QLocale::setDefault(QLocale::c());
     ui::Screen::overrideSize(request.screen);
     std::optional<QString> failure;
     ui::setErrorReporter([&failure](const QString &, const ui::RuntimeError &error) {
@@ -35,7 +40,7 @@ int render(const RenderRequest &request)
     form.Cp.click.raise();
 
     if (!failure)
-        ui::dispatch(QStringLiteral("Save"), [&] { savePlot(form, request.file, "png"); });
+        ui::dispatch(QStringLiteral("Save"), [&] { savePlot(form, request.file); });
     ui::resetErrorReporter();
     if (failure) {
         std::fprintf(stderr, "curvanta: %s\n", qPrintable(*failure));

@@ -3,7 +3,8 @@
 struct RenderRequest;
 
 // Draws the plot area as the window would after the choices of `request` and one press of Plot,
-// and writes it to request.file as PNG. Needs a QApplication on any platform; shows no window.
-// Returns the exit code: 0 when written, 1 when the plot raised a runtime error or the file
-// could not be written (a message on stderr, and no file written).
+// and writes it to request.file in the format its extension names. Reads numbers in the C
+// locale from then on. Needs a QApplication on any platform; shows no window. Returns the exit
+// code: 0 when written, 1 when the plot raised a runtime error or the file could not be written
+// (a message on stderr, and no file written).
 int render(const RenderRequest &request);

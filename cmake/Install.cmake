@@ -3,8 +3,6 @@
 # `curvanta` target has been defined.
 include(GNUInstallDirs)
 
-set(CURVANTA_APP_ID io.github.curvanta.Curvanta)
-
 install(TARGETS curvanta RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/${CURVANTA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 include(cmake/Changelog.cmake)

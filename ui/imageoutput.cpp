@@ -16,24 +16,38 @@ namespace ui {
 
 namespace {
 
-QByteArray formatFor(const QString &path)
+struct ImageFormat
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("png"))
-        return "png";
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        return "jpeg";
-    if (suffix == QLatin1String("bmp"))
-        return "bmp";
+    const char *extension;
+    const char *format; // as QImageWriter names it
+};
+constexpr ImageFormat kImageFormats[]
+        = {{"png", "png"}, {"jpg", "jpeg"}, {"jpeg", "jpeg"}, {"bmp", "bmp"}};
+
+} // namespace
+
+QByteArray imageFormatFor(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    for (const ImageFormat &known : kImageFormats) {
+        if (suffix.compare(QLatin1String(known.extension), Qt::CaseInsensitive) == 0)
+            return known.format;
+    }
     return {};
 }
 
-} // namespace
+QStringList imageExtensions()
+{
+    QStringList extensions;
+    for (const ImageFormat &known : kImageFormats)
+        extensions << QLatin1Char('.') + QLatin1String(known.extension);
+    return extensions;
+}
 
 QString saveImage(const QImage &image, const QString &path, QByteArray format)
 {
     if (format.isEmpty())
-        format = formatFor(path);
+        format = imageFormatFor(path);
     if (format.isEmpty())
         return QCoreApplication::translate(
                 "ui::ImageOutput",

@@ -3,12 +3,20 @@
 #include <QByteArray>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 class QImage;
 class QPainter;
 class QPrinter;
 
 namespace ui {
+
+// The image format that the extension of `path` names, in any case: "png" for .png, "jpeg" for
+// .jpg and .jpeg, "bmp" for .bmp. Empty for any other extension or none.
+QByteArray imageFormatFor(const QString &path);
+
+// The extensions imageFormatFor knows, each with its dot: ".png", ".jpg", ".jpeg", ".bmp".
+QStringList imageExtensions();
 
 // Writes `image` to `path` in `format` ("png", "jpeg", "bmp"), by default the one the extension
 // of `path` names: .png, .jpg or .jpeg, .bmp. Written all-or-nothing (see AtomicFile): a failure
