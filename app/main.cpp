@@ -79,8 +79,6 @@ int main(int argc, char *argv[])
     guard.reset();
     installTranslations();
     QApplication::setApplicationName(QStringLiteral("Curvanta"));
-    // Ties the window to its launcher: on Wayland this is the window's app id.
-    QApplication::setDesktopFileName(QStringLiteral("io.github.curvanta.Curvanta"));
     QApplication::setApplicationVersion(QLatin1String(kCurvantaVersion));
     QIcon icon;
     for (const char *size : {"16", "32", "64"})
