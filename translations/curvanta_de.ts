@@ -135,14 +135,6 @@
         <translation>%1 &quot;%2&quot;: %3</translation>
     </message>
     <message>
-        <source>unknown option &quot;%1&quot;</source>
-        <translation>unbekannte Option &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>%1 needs a value</source>
-        <translation>%1 braucht einen Wert</translation>
-    </message>
-    <message>
         <source>a file name is needed</source>
         <translation>ein Dateiname wird benötigt</translation>
     </message>
@@ -157,10 +149,6 @@
     <message>
         <source>a whole number from 0 to 30 is needed</source>
         <translation>eine ganze Zahl von 0 bis 30 wird benötigt</translation>
-    </message>
-    <message>
-        <source>a size such as 1024x768 is needed</source>
-        <translation>eine Größe wie 1024x768 wird benötigt</translation>
     </message>
     <message>
         <source>--render FILE is needed with the other options</source>
@@ -191,17 +179,27 @@ in the format of the user&apos;s language.
 Options:
   --help            show this text
   --version         show the version
-  --render FILE     write the plot area to the PNG file FILE, without a window
+  --render FILE     draw the plot area without a window into the image
+                    FILE, whose extension names the format:
+                    %1
   --function TEXT   the function as the list shows it (&quot;bsin(ax)&quot;) or its
-                    code 1-11
-  --a T, --b T, --c T, --d T
-                    the texts typed into a=, b=, c=, d= (default 1)
+                    code 1-11, as listed below
+  --a N, --b N, --c N, --d N
+                    the numbers typed into a=, b=, c=, d= (default 1),
+                    written with a decimal point (1.5) in every language
   --lower N         the negative end of the x range, -30..0 (default -30)
   --upper N         the positive end of the x range, 0..30 (default 30)
-  --screen WxH      the screen size in pixels (default 1024x768)
+  --screen WxH      the screen size in pixels, %2 to %3
+                    (default 1024x768)
+  --                ends the options
+An option&apos;s value is the next argument, or follows an equals sign in
+the same one. Qt&apos;s own options, such as -platform NAME or -style NAME,
+are accepted too.
 
-Qt&apos;s own options, such as -platform NAME or -style NAME, are accepted
-too.
+Functions:
+%4
+Exit status: 0 when done, 1 when the plot or the file failed or no
+display was found for the window, 2 when the command line is wrong.
 </source>
         <translation>Aufruf: curvanta [--help] [--version]
   oder: curvanta --render DATEI --function TEXT [OPTION]...
@@ -215,25 +213,58 @@ rote Punkte auf Millimeterpapier. Jeder Koeffizient wird vor der
 Verwendung durch 1,5 geteilt, und x läuft von jeder Grenze geteilt durch
 1,2. Ein Doppelklick auf die Zeichenfläche löscht sie; ihr Kontextmenü
 speichert, kopiert oder druckt die Zeichnung und macht ein Löschen
-rückgängig. Zahlen werden im Format der Sprache des Benutzers
+rückgängig. Zahlen werden im Fenster im Format der Sprache des Benutzers
 eingegeben.
 
 Optionen:
   --help            diesen Text anzeigen
   --version         die Version anzeigen
-  --render DATEI    die Zeichenfläche ohne Fenster in die PNG-Datei DATEI
-                    schreiben
+  --render DATEI    die Zeichenfläche ohne Fenster in das Bild DATEI
+                    schreiben, dessen Endung das Format nennt:
+                    %1
   --function TEXT   die Funktion, wie die Liste sie zeigt (&quot;bsin(ax)&quot;), oder
-                    ihr Code 1-11
-  --a T, --b T, --c T, --d T
-                    die Texte, die in a=, b=, c=, d= getippt werden (Vorgabe 1)
+                    ihr Code 1-11, wie unten aufgeführt
+  --a N, --b N, --c N, --d N
+                    die Zahlen, die in a=, b=, c=, d= getippt werden (Vorgabe 1),
+                    in jeder Sprache mit Dezimalpunkt geschrieben (1.5)
   --lower N         das negative Ende des x-Bereichs, -30..0 (Vorgabe -30)
   --upper N         das positive Ende des x-Bereichs, 0..30 (Vorgabe 30)
-  --screen BxH      die Bildschirmgröße in Pixeln (Vorgabe 1024x768)
+  --screen BxH      die Bildschirmgröße in Pixeln, %2 bis %3
+                    (Vorgabe 1024x768)
+  --                beendet die Optionen
+Der Wert einer Option ist das nächste Argument oder folgt im selben
+Argument einem Gleichheitszeichen. Auch die Optionen von Qt selbst wie
+-platform NAME oder -style NAME werden angenommen.
 
-Auch die Optionen von Qt selbst wie -platform NAME oder -style NAME
-werden angenommen.
+Funktionen:
+%4
+Rückgabewert: 0 bei Erfolg, 1 wenn die Zeichnung oder die Datei misslang
+oder keine Anzeige für das Fenster gefunden wurde, 2 wenn die
+Befehlszeile falsch ist.
 </translation>
+    </message>
+    <message>
+        <source>Try &apos;curvanta --help&apos; for more information.</source>
+        <translation>&apos;curvanta --help&apos; gibt weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>the file name must end in one of %1</source>
+        <translation>der Dateiname muss auf eine dieser Endungen enden: %1</translation>
+    </message>
+    <message>
+        <source>a number written with a decimal point, such as 1.5, is needed</source>
+        <translation>eine Zahl mit Dezimalpunkt wie 1.5 wird gebraucht</translation>
+    </message>
+    <message>
+        <source>a size from %1 to %2 is needed</source>
+        <translation>eine Größe von %1 bis %2 wird gebraucht</translation>
+    </message>
+</context>
+<context>
+    <name>Display</name>
+    <message>
+        <source>no display found to open the window on; --render FILE draws the plot into a file without one</source>
+        <translation>keine Anzeige gefunden, auf der sich das Fenster öffnen ließe; --render DATEI zeichnet die Zeichnung ohne Anzeige in eine Datei</translation>
     </message>
 </context>
 <context>
@@ -245,14 +276,6 @@ werden angenommen.
     <message>
         <source>PNG image (*.png);;JPEG image (*.jpg *.jpeg);;BMP image (*.bmp)</source>
         <translation>PNG-Bild (*.png);;JPEG-Bild (*.jpg *.jpeg);;BMP-Bild (*.bmp)</translation>
-    </message>
-    <message>
-        <source>The plot could not be printed.</source>
-        <translation>Die Zeichnung konnte nicht gedruckt werden.</translation>
-    </message>
-    <message>
-        <source>The plot could not be printed to &quot;%1&quot;.</source>
-        <translation>Die Zeichnung konnte nicht nach &quot;%1&quot; gedruckt werden.</translation>
     </message>
     <message>
         <source>The plot could not be saved to &quot;%1&quot;: %2.</source>
@@ -273,6 +296,14 @@ werden angenommen.
     <message>
         <source>Undo Clear</source>
         <translation>Löschen rückgängig machen</translation>
+    </message>
+    <message>
+        <source>The plot could not be printed: %1.</source>
+        <translation>Die Zeichnung konnte nicht gedruckt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The plot could not be printed to &quot;%1&quot;: %2.</source>
+        <translation>Die Zeichnung konnte nicht nach &quot;%1&quot; gedruckt werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -313,6 +344,13 @@ werden angenommen.
     </message>
 </context>
 <context>
+    <name>ui::AtomicFile</name>
+    <message>
+        <source>not a plain file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+</context>
+<context>
     <name>ui::Event</name>
     <message>
         <source>Raised in %1.</source>
@@ -329,6 +367,10 @@ werden angenommen.
     <message>
         <source>the file name does not end in .png, .jpg or .bmp, so there is no image format to write it in</source>
         <translation>der Dateiname endet nicht auf .png, .jpg oder .bmp, daher gibt es kein Bildformat, in dem sie geschrieben werden kann</translation>
+    </message>
+    <message>
+        <source>the printer reported a failure</source>
+        <translation>der Drucker hat einen Fehler gemeldet</translation>
     </message>
 </context>
 <context>
