@@ -17,8 +17,7 @@ trap 'exit 1' HUP INT TERM
 export XDG_RUNTIME_DIR=$dir
 
 # expect FOLDER REASON [ULIMIT]: --render over FOLDER/new.png, which holds an earlier picture, and
-# to the new name FOLDER/other.png fail for REASON and leave FOLDER as it was. The message is the
-# last line: the PNG library has its own say first ("libpng error: Write Error").
+# to the new name FOLDER/other.png fail for REASON, in one line, and leave FOLDER as it was.
 expect() {
     folder=$1 reason=$2 limit=${3:-unlimited}
     cp "$folder/new.png" "$dir/earlier"
@@ -28,7 +27,7 @@ expect() {
         # the program, as one on a full disk fails with "No space left on device".
         err=$( (trap '' XFSZ && ulimit -f "$limit" && run "$folder/$name") 2>&1 >/dev/null); rc=$?
         want="curvanta: File error: The plot could not be saved to \"$folder/$name\": $reason."
-        [ $rc -eq 1 ] && [ "$(echo "$err" | tail -n 1)" = "$want" ] || fail "$name exits $rc, writes '$err'"
+        [ $rc -eq 1 ] && [ "$err" = "$want" ] || fail "$name exits $rc, writes '$err'"
         [ "$(ls -A "$folder")" = "$before" ] || fail "$name leaves $(ls -A "$folder")"
         cmp -s "$folder/new.png" "$dir/earlier" || fail "$name changes the earlier picture"
     done

@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -56,10 +57,16 @@ QString saveImage(const QImage &image, const QString &path, QByteArray format)
     AtomicFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    QImageWriter writer(&file, format);
+    // Encoded in memory first: an image plugin that meets a failed write mid-way (libpng) leaks
+    // and prints its own complaint, and the file is written whole or not at all either way.
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, format);
     if (!writer.write(image))
-        return file.failed() ? file.errorString() : writer.errorString();
-    return file.commit() ? QString() : file.errorString();
+        return writer.errorString();
+    if (file.write(encoded.data()) != encoded.size() || !file.commit())
+        return file.errorString();
+    return {};
 }
 
 void copyImage(const QImage &image)
