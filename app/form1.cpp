@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include "accessibility.h"
+#include "access/plotstory.h"
 #include "plotexport.h"
 #include "readout.h"
 

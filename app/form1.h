@@ -1,6 +1,6 @@
 #pragma once
 
-#include "accessibility.h"
+#include "access/plotstory.h"
 
 #include "ui/combobox.h"
 #include "ui/commandbutton.h"

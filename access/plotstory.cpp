@@ -1,6 +1,6 @@
-#include "accessibility.h"
+#include "plotstory.h"
 
-#include "form1.h"
+#include "app/form1.h"
 
 #include "plot/catalogue.h"
 #include "plot/convert.h"
