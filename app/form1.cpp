@@ -2,7 +2,7 @@
 
 #include "access/plotstory.h"
 #include "plotexport.h"
-#include "readout.h"
+#include "access/readout.h"
 
 #include "decor/animations.h"
 #include "plot/frame.h"

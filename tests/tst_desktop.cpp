@@ -1,5 +1,5 @@
 #include "app/form1.h"
-#include "app/readout.h"
+#include "access/readout.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -1,6 +1,6 @@
 #include "readout.h"
 
-#include "form1.h"
+#include "app/form1.h"
 
 #include "ui/screen.h"
 
