@@ -1,8 +1,8 @@
 #include "form1.h"
 
 #include "access/plotstory.h"
-#include "plotexport.h"
 #include "access/readout.h"
+#include "export/plotexport.h"
 
 #include "decor/animations.h"
 #include "plot/frame.h"

@@ -1,6 +1,6 @@
 #include "plotexport.h"
 
-#include "form1.h"
+#include "app/form1.h"
 
 #include "ui/imageoutput.h"
 #include "ui/runtimeerror.h"
