@@ -1,7 +1,7 @@
 #include "commandline.h"
 #include "form1.h"
+#include "main/translations.h"
 #include "render.h"
-#include "translations.h"
 
 #include "curvanta_version.h"
 
