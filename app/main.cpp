@@ -1,5 +1,5 @@
-#include "commandline.h"
 #include "form1.h"
+#include "main/commandline.h"
 #include "main/translations.h"
 #include "render.h"
 
