@@ -1,7 +1,7 @@
-#include "form1.h"
-#include "main/commandline.h"
-#include "main/render.h"
-#include "main/translations.h"
+#include "app/form1.h"
+#include "commandline.h"
+#include "render.h"
+#include "translations.h"
 
 #include "curvanta_version.h"
 
