@@ -1,10 +1,15 @@
 #include "readout.h"
 
-#include "app/form1.h"
+#include "announcer.h"
+#include "crosshair.h"
+#include "plotstory.h"
 
+#include "ui/picturebox.h"
 #include "ui/screen.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QToolTip>
 
 #include <algorithm>
@@ -15,18 +20,12 @@ namespace {
 // The graph paper's cells: 32 of them across the picture's 1007 ruled pixels.
 constexpr double kCellPixels = 1007.0 / 32;
 
-const plot::GraphMapping *readable(const Form1 &form)
-{
-    const auto &mapping = form.story.mapping();
-    return mapping && mapping->invertible() ? &*mapping : nullptr;
-}
-
 } // namespace
 
-QString readoutText(const plot::GraphMapping &mapping, QPointF twips, double twipsPerPixel,
-                    const QLocale &locale)
+QString readoutText(const plot::GraphMapping &mapping, QPointF twips,
+                    const ui::TwipsMapping &screen, const QLocale &locale)
 {
-    const double unitsPerPixel = std::abs(twipsPerPixel / (mapping.s * 1000));
+    const double unitsPerPixel = std::abs(screen.toTwips(1.0) / (mapping.s * 1000));
     const int decimals = std::clamp(int(std::ceil(-std::log10(unitsPerPixel))), 2, 4);
     const auto shown = [&](double value) {
         const QString text = locale.toString(value, 'f', decimals);
@@ -37,52 +36,84 @@ QString readoutText(const plot::GraphMapping &mapping, QPointF twips, double twi
             .arg(shown(mapping.toGraphX(twips.x())), shown(mapping.toGraphY(twips.y())));
 }
 
-void attachReadout(Form1 &form)
+Readout::Readout(ui::PictureBox &area, const PlotStory &story, Announcer &announcer)
+    : m_area(area), m_story(story), m_announcer(announcer), m_crosshair(new Crosshair(area))
 {
-    form.P.setPointerHook([&form](QPointF twips) {
-        const plot::GraphMapping *mapping = readable(form);
-        if (!mapping)
-            return;
-        const QString text = readoutText(*mapping, twips, ui::Screen::mapping().perPixel());
-        QWidget *area = form.P.widget();
-        QToolTip::showText(form.P.globalPosition(twips), text, area, area->rect(), -1);
-    });
-    form.P.keyHook = [&form](int key) {
-        const plot::GraphMapping *mapping = readable(form);
-        if (!mapping)
-            return false;
-        const double cell = kCellPixels * ui::Screen::mapping().perPixel();
-        QPointF step;
-        switch (key) {
-        case Qt::Key_Left:
-            step = {-cell, 0};
-            break;
-        case Qt::Key_Right:
-            step = {cell, 0};
-            break;
-        case Qt::Key_Up:
-            step = {0, -cell};
-            break;
-        case Qt::Key_Down:
-            step = {0, cell};
-            break;
-        default:
-            return false;
-        }
-        const QPointF centre(mapping->cx, mapping->cy);
-        QPointF at = form.P.crosshair().value_or(centre - step) + step;
-        at.setX(std::clamp(at.x(), 0.0, double(form.P.width())));
-        at.setY(std::clamp(at.y(), 0.0, double(form.P.height())));
-        form.P.setCrosshair(at);
-        const QString text = readoutText(*mapping, at, ui::Screen::mapping().perPixel());
-        QToolTip::showText(form.P.globalPosition(at), text, form.P.widget());
-        announce(form, text);
-        return true;
-    };
+    area.widget()->setMouseTracking(true);
+    area.widget()->installEventFilter(this);
 }
 
-void hideReadout(Form1 &form)
+void Readout::hide()
 {
-    form.P.setCrosshair(std::nullopt);
+    m_crosshair->setAt(std::nullopt);
     QToolTip::hideText();
+}
+
+const std::optional<QPointF> &Readout::crosshair() const
+{
+    return m_crosshair->at();
+}
+
+bool Readout::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove)
+        pointerAt(static_cast<QMouseEvent *>(event)->position());
+    else if (event->type() == QEvent::KeyPress
+             && keyPressed(static_cast<QKeyEvent *>(event)->key()))
+        return true;
+    return QObject::eventFilter(watched, event);
+}
+
+const plot::GraphMapping *Readout::mapping() const
+{
+    const auto &mapping = m_story.mapping();
+    return mapping && mapping->invertible() ? &*mapping : nullptr;
+}
+
+void Readout::pointerAt(QPointF pixels)
+{
+    const plot::GraphMapping *scale = mapping();
+    if (!scale)
+        return;
+    const ui::TwipsMapping screen = ui::Screen::mapping();
+    const QPointF twips = screen.toTwips(pixels);
+    QWidget *area = m_area.widget();
+    QToolTip::showText(area->mapToGlobal(screen.toPixels(twips).toPoint()),
+                       readoutText(*scale, twips, screen), area, area->rect(), -1);
+}
+
+bool Readout::keyPressed(int key)
+{
+    const plot::GraphMapping *scale = mapping();
+    if (!scale)
+        return false;
+    const ui::TwipsMapping screen = ui::Screen::mapping();
+    const double cell = screen.toTwips(kCellPixels);
+    QPointF step;
+    switch (key) {
+    case Qt::Key_Left:
+        step = {-cell, 0};
+        break;
+    case Qt::Key_Right:
+        step = {cell, 0};
+        break;
+    case Qt::Key_Up:
+        step = {0, -cell};
+        break;
+    case Qt::Key_Down:
+        step = {0, cell};
+        break;
+    default:
+        return false;
+    }
+    const QPointF centre(scale->cx, scale->cy);
+    QPointF at = m_crosshair->at().value_or(centre - step) + step;
+    at.setX(std::clamp(at.x(), 0.0, double(m_area.width())));
+    at.setY(std::clamp(at.y(), 0.0, double(m_area.height())));
+    m_crosshair->setAt(at);
+    const QString text = readoutText(*scale, at, screen);
+    QToolTip::showText(m_area.widget()->mapToGlobal(screen.toPixels(at).toPoint()), text,
+                       m_area.widget());
+    m_announcer.say(text);
+    return true;
 }

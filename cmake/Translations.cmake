@@ -16,7 +16,7 @@ foreach(ts IN LISTS CURVANTA_TS_FILES)
         VERBATIM)
     list(APPEND qm_files ${qm})
 endforeach()
-qt_add_resources(curvanta_app translations PREFIX /i18n BASE ${PROJECT_BINARY_DIR}/i18n
+qt_add_resources(curvanta_main translations PREFIX /i18n BASE ${PROJECT_BINARY_DIR}/i18n
     FILES ${qm_files})
 
 # Run in the source folder, followed by -ts and the .ts files to update.

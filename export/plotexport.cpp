@@ -82,17 +82,21 @@ void savePlot(const Form1 &form, const QString &path, const QByteArray &format)
                                        .arg(path, reason));
 }
 
-void undoClear(Form1 &form)
+void PlotExport::undoClear()
 {
-    if (form.erased.isNull())
+    if (m_erased.isNull())
         return;
-    form.P.restore(form.erased);
-    form.erased = QImage();
-    describeUndoneClear(form);
+    m_form.P.restore(m_erased);
+    m_erased = QImage();
+    if (m_afterUndo)
+        m_afterUndo();
 }
 
-void addPlotExport(Form1 &form)
+PlotExport::PlotExport(Form1 &form) : m_form(form)
 {
+    form.beforePlot([this] { m_erased = QImage(); });
+    form.beforeClear([this] { m_erased = m_form.P.image(); });
+
     QWidget *area = form.P.widget();
     auto *menu = new QMenu(area);
     struct Entry
@@ -110,7 +114,7 @@ void addPlotExport(Form1 &form)
             {QT_TRANSLATE_NOOP("PlotExport", "Print…"), QKeySequence::Print, "Print_Plot",
              [&form] { printPlot(form); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Undo Clear"), QKeySequence::Undo, "Undo_Clear",
-             [&form] { undoClear(form); }},
+             [this] { undoClear(); }},
     };
     QAction *undo = nullptr;
     for (const Entry &entry : entries) {
@@ -125,7 +129,7 @@ void addPlotExport(Form1 &form)
         undo = action;
     }
     QObject::connect(menu, &QMenu::aboutToShow, menu,
-                     [&form, undo] { undo->setEnabled(!form.erased.isNull()); });
+                     [this, undo] { undo->setEnabled(!m_erased.isNull()); });
     QObject::connect(menu, &QMenu::aboutToHide, menu, [undo] { undo->setEnabled(true); });
 
     area->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -140,4 +144,9 @@ void addPlotExport(Form1 &form)
     onKey(QKeySequence(Qt::Key_Menu), popupHere);
     onKey(QKeySequence(Qt::SHIFT | Qt::Key_F10), popupHere);
     onKey(QKeySequence::Delete, [&form] { form.P.dblClick.raise(); });
+}
+
+void PlotExport::afterUndo(std::function<void()> hook)
+{
+    m_afterUndo = std::move(hook);
 }

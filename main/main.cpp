@@ -1,5 +1,5 @@
-#include "app/form1.h"
 #include "commandline.h"
+#include "program.h"
 #include "render.h"
 #include "translations.h"
 
@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
         icon.addFile(QStringLiteral(":/icon-%1.png").arg(QLatin1String(size)));
     QApplication::setWindowIcon(icon);
 
-    Form1 form;
-    form.start();
+    Program program;
+    program.form.start();
     return app.exec();
 }

@@ -1,0 +1,6 @@
+#include "program.h"
+
+Program::Program()
+{
+    plotExport.afterUndo([this] { accessibility.clearUndone(); });
+}
