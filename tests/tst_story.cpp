@@ -1,0 +1,83 @@
+// The plot's story as a screen reader hears it, without a window: plots, clears and undone clears.
+#include "access/plotstory.h"
+
+#include <QTest>
+
+class TestStory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void told_data()
+    {
+        QTest::addColumn<QString>("events"); // a letter for a plot told so, "clear", "undo"
+        QTest::addColumn<QString>("told");   // the description, lines joined by "/"
+        QTest::addColumn<QString>("undone"); // what each undo answered: 1 undone, 0 nothing to undo
+        QTest::newRow("nothing yet") << ""
+                                     << "Empty: only the axes are drawn."
+                                     << "";
+        QTest::newRow("a plot repeated at once is counted") << "A A B"
+                                                            << "A, drawn 2 times./B."
+                                                            << "";
+        QTest::newRow("a repeat after another is told again") << "A B A"
+                                                              << "A./B./A."
+                                                              << "";
+        QTest::newRow("the latest three are told") << "A B C D E"
+                                                   << "Earlier plots not listed: 2./C./D./E."
+                                                   << "";
+        QTest::newRow("a clear") << "A clear"
+                                 << "Empty: only the axes are drawn."
+                                 << "";
+        QTest::newRow("a clear undone") << "A B B clear undo"
+                                        << "A./B, drawn 2 times."
+                                        << "1";
+        QTest::newRow("undone once only") << "A clear undo undo"
+                                          << "A."
+                                          << "10";
+        QTest::newRow("nothing cleared, nothing to undo") << "A undo"
+                                                          << "A."
+                                                          << "0";
+        QTest::newRow("a plot after a clear ends its undo") << "A clear B undo"
+                                                            << "B."
+                                                            << "0";
+        QTest::newRow("the count goes on after an undo") << "A clear undo A"
+                                                         << "A, drawn 2 times."
+                                                         << "1";
+    }
+
+    void told()
+    {
+        QFETCH(QString, events);
+        QFETCH(QString, told);
+        QFETCH(QString, undone);
+        PlotStory story;
+        QString answers;
+        for (const QString &event : events.split(' ', Qt::SkipEmptyParts)) {
+            if (event == "clear")
+                story.cleared();
+            else if (event == "undo")
+                answers += story.undoClear() ? '1' : '0';
+            else
+                story.plotted(event, std::nullopt);
+        }
+        QCOMPARE(story.description(), told.replace('/', '\n'));
+        QCOMPARE(answers, undone);
+    }
+
+    // The readout's scale is the latest plot's, none after a clear, and back with its undo.
+    void mapping()
+    {
+        PlotStory story;
+        QVERIFY(!story.mapping());
+        story.plotted("A", plot::GraphMapping {1, 2, 3});
+        story.plotted("B", plot::GraphMapping {4, 5, 6});
+        QCOMPARE(story.mapping()->cx, 4.0f);
+        story.cleared();
+        QVERIFY(!story.mapping());
+        story.undoClear();
+        QCOMPARE(story.mapping()->s, 6.0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestStory)
+#include "tst_story.moc"
