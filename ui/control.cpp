@@ -44,7 +44,6 @@ void Control::setHeight(float twips)
 
 void Control::setVisible(bool visible)
 {
-    m_visible = visible;
     m_widget->setVisible(visible);
 }
 

@@ -85,12 +85,10 @@ void PictureBox::setPicture(const QString &path)
     m_picture = QImage(path).convertToFormat(QImage::Format_RGB32);
     if (m_surface->devicePixelRatioF() > 1.0) {
         const QFileInfo info(path);
-        QImage sharp(info.path() + QLatin1Char('/') + info.completeBaseName()
-                     + QLatin1String("@2x.") + info.suffix());
-        if (!sharp.isNull()) {
-            sharp.setDevicePixelRatio(2.0);
+        const QImage sharp(info.path() + QLatin1Char('/') + info.completeBaseName()
+                           + QLatin1String("@2x.") + info.suffix());
+        if (!sharp.isNull())
             m_picture = sharp.convertToFormat(QImage::Format_RGB32);
-        }
     }
     rebuildBackground(false);
 }
