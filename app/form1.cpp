@@ -1,9 +1,5 @@
 #include "form1.h"
 
-#include "accessibility.h"
-#include "plotexport.h"
-#include "readout.h"
-
 #include "decor/animations.h"
 #include "plot/frame.h"
 #include "plot/plotroutine.h"
@@ -16,6 +12,12 @@
 namespace {
 const QString kSans = QStringLiteral("MS Sans Serif");
 const QString kSerif = QStringLiteral("Times New Roman");
+
+void run(const std::vector<std::function<void()>> &hooks)
+{
+    for (const auto &hook : hooks)
+        hook();
+}
 } // namespace
 
 Form1::Form1()
@@ -23,9 +25,6 @@ Form1::Form1()
     design();
     stack();
     wireEvents();
-    nameControls(*this);
-    attachReadout(*this);
-    addPlotExport(*this);
 }
 
 void Form1::design()
@@ -175,28 +174,29 @@ void Form1::wireEvents()
     window.activate.connect(QStringLiteral("Form_Activate"), [this] { Form_Activate(); });
     l1.click.connect(QStringLiteral("l1_Click"), [this] { plot::l1_Click({l1, Text1}); });
     Cp.click.connect(QStringLiteral("Cp_Click"), [this] {
-        erased.reset();
+        run(m_beforePlot);
         plot::PlotRecord record;
         try {
             plot::Cp_Click(
                     {P, L4, L5, {&T6[0], &T6[1], &T6[2], &T6[3]}, Text1, QLocale(), &record});
         } catch (const ui::RuntimeError &error) {
-            describePlot(*this, record, &error);
+            for (const PlotHook &hook : m_afterPlot)
+                hook(record, &error);
             throw;
         }
-        describePlot(*this, record, nullptr);
+        for (const PlotHook &hook : m_afterPlot)
+            hook(record, nullptr);
     });
     P.dblClick.connect(QStringLiteral("P_DblClick"), [this] {
-        PlotAreaSnapshot before {P.image(), story.state()};
+        const QImage shown = P.image();
+        run(m_beforeClear);
         try {
             plot::P_DblClick(P);
         } catch (...) {
-            P.restore(before.image); // a clear that fails erases nothing
+            P.restore(shown); // a clear that fails erases nothing
             throw;
         }
-        erased = std::move(before);
-        describeEmptyPlot(*this);
-        hideReadout(*this);
+        run(m_afterClear);
     });
     V1.change.connect(QStringLiteral("V1_Change"), [this] { plot::V1_Change(V1, L4); });
     V2.change.connect(QStringLiteral("V2_Change"), [this] { plot::V2_Change(V2, L5); });

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "accessibility.h"
-
 #include "ui/combobox.h"
 #include "ui/commandbutton.h"
 #include "ui/label.h"
@@ -12,17 +10,17 @@
 #include "ui/timer.h"
 #include "ui/window.h"
 
-#include <QImage>
-
 #include <array>
-#include <optional>
+#include <functional>
+#include <utility>
+#include <vector>
 
-// What the plot area showed and what it told of it, as a clear found them.
-struct PlotAreaSnapshot
-{
-    QImage image;
-    PlotStory::State story;
-};
+namespace plot {
+struct PlotRecord;
+}
+namespace ui {
+class RuntimeError;
+}
 
 // The one window and all its controls, as designed; the members are declared in the design's
 // order, which is also the stacking order from top to bottom. The window's state lives in the
@@ -72,15 +70,23 @@ public:
     ui::Label L3 {w};
     ui::Label L2 {w};
 
-    // Beside the design: what the plot area holds, told for screen readers, and the status they
-    // announce news through.
-    PlotStory story;
-    QWidget *announcer = nullptr;
-    // What the last clear of the plot area erased, kept for Undo Clear until the next plot.
-    std::optional<PlotAreaSnapshot> erased;
+    // Beside the design, where what is built around the window joins in: before each press of
+    // Plot; after it, with what the walk got to and the error that ended it, if one did (before
+    // that error is reported); before and after each clear of the plot area. Hooks run in the
+    // order they were added.
+    using PlotHook = std::function<void(const plot::PlotRecord &, const ui::RuntimeError *)>;
+    void beforePlot(std::function<void()> hook) { m_beforePlot.push_back(std::move(hook)); }
+    void afterPlot(PlotHook hook) { m_afterPlot.push_back(std::move(hook)); }
+    void beforeClear(std::function<void()> hook) { m_beforeClear.push_back(std::move(hook)); }
+    void afterClear(std::function<void()> hook) { m_afterClear.push_back(std::move(hook)); }
 
 private:
     void design();
     void stack();
     void wireEvents();
+
+    std::vector<std::function<void()>> m_beforePlot;
+    std::vector<PlotHook> m_afterPlot;
+    std::vector<std::function<void()>> m_beforeClear;
+    std::vector<std::function<void()>> m_afterClear;
 };

@@ -2,7 +2,7 @@
 // 10240 x 7680 twips, dots going into the persistent image, for each of the eleven families; and
 // saving the window's plot as PNG.
 #include "app/form1.h"
-#include "app/plotexport.h"
+#include "export/plotexport.h"
 #include "plot/catalogue.h"
 #include "tests/plotarea.h"
 #include "ui/screen.h"

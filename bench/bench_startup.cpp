@@ -1,6 +1,6 @@
 // Start-up cost on a real X server: from the first line of main to a window that is laid out on
 // the screen with its axes drawn and painted. One start per process; bench/run repeats it.
-#include "app/form1.h"
+#include "main/program.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,9 +14,9 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     clock.start();
     QApplication app(argc, argv);
-    Form1 form;
-    form.start();
-    if (!QTest::qWaitForWindowExposed(form.window.widget(), 5000))
+    Program program;
+    program.form.start();
+    if (!QTest::qWaitForWindowExposed(program.form.window.widget(), 5000))
         return 1;
     // Let the first paint of every widget reach the server.
     QApplication::processEvents();

@@ -4,7 +4,7 @@
 find_program(CURVANTA_LUPDATE lupdate HINTS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} REQUIRED)
 find_program(CURVANTA_LRELEASE lrelease HINTS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} REQUIRED)
 
-set(CURVANTA_TRANSLATED_DIRS app ui plot decor)
+set(CURVANTA_TRANSLATED_DIRS app ui plot decor access export main)
 file(GLOB CURVANTA_TS_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/*.ts)
 set(qm_files "")
 foreach(ts IN LISTS CURVANTA_TS_FILES)
@@ -16,7 +16,7 @@ foreach(ts IN LISTS CURVANTA_TS_FILES)
         VERBATIM)
     list(APPEND qm_files ${qm})
 endforeach()
-qt_add_resources(curvanta_app translations PREFIX /i18n BASE ${PROJECT_BINARY_DIR}/i18n
+qt_add_resources(curvanta_main translations PREFIX /i18n BASE ${PROJECT_BINARY_DIR}/i18n
     FILES ${qm_files})
 
 # Run in the source folder, followed by -ts and the .ts files to update.

@@ -7,19 +7,28 @@ namespace plot {
 const std::array<Entry, 11> &catalogue()
 {
     static const std::array<Entry, 11> entries {{
-            {1, QStringLiteral("bcos(ax)")},
-            {2, QStringLiteral("bsin(ax)")},
-            {3, QStringLiteral("btan(ax)")},
-            {4, QStringLiteral("bcosec(ax)")},
-            {5, QStringLiteral("bsec(ax)")},
-            {6, QStringLiteral("bcot(ax)")},
-            {7, QStringLiteral("ax")},
-            {8, QStringLiteral("ax^2")},
-            {9, QStringLiteral("ax^3")},
-            {10, QStringLiteral("(dx^3)+(ax^2)+bx+c")},
-            {11, QStringLiteral("a(e^bx)")},
+            {1, QStringLiteral("bcos(ax)"), "ab"},
+            {2, QStringLiteral("bsin(ax)"), "ab"},
+            {3, QStringLiteral("btan(ax)"), "ab"},
+            {4, QStringLiteral("bcosec(ax)"), "ab"},
+            {5, QStringLiteral("bsec(ax)"), "ab"},
+            {6, QStringLiteral("bcot(ax)"), "ab"},
+            {7, QStringLiteral("ax"), "a"},
+            {8, QStringLiteral("ax^2"), "a"},
+            {9, QStringLiteral("ax^3"), "a"},
+            {10, QStringLiteral("(dx^3)+(ax^2)+bx+c"), "abcd"},
+            {11, QStringLiteral("a(e^bx)"), "ab"},
     }};
     return entries;
+}
+
+const Entry *entryOfCode(const QString &text)
+{
+    for (const Entry &entry : catalogue()) {
+        if (text == QString::number(entry.code))
+            return &entry;
+    }
+    return nullptr;
 }
 
 std::optional<double> evaluate(double code, double x, const Coefficients &k)

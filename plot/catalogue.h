@@ -7,15 +7,20 @@
 
 namespace plot {
 
-// One function family: the code stored when it is chosen, and the text the list shows.
+// One function family: the code stored when it is chosen, the text the list shows, and the
+// coefficients its formula uses, by letter in alphabetical order.
 struct Entry
 {
     int code;
     QString text;
+    const char *uses;
 };
 
 // The eleven families, in list order (code 1 first).
 const std::array<Entry, 11> &catalogue();
+
+// The family whose code `text` is, as the decimal text a choice stores; none for any other text.
+const Entry *entryOfCode(const QString &text);
 
 struct Coefficients
 {

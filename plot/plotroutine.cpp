@@ -82,6 +82,18 @@ ui::Colour markerColour()
     return ui::rgb(component[0], component[1], component[2]);
 }
 
+// What the plot is asked for, noted before anything can end it.
+void noteRequest(const PlotControls &c, double from, double to)
+{
+    PlotRecord &record = *c.record;
+    record.function = entryOfCode(c.Text1.text());
+    record.coefficients.clear();
+    for (const char *letter = record.function ? record.function->uses : ""; *letter; ++letter)
+        record.coefficients.emplace_back(QLatin1Char(*letter), c.T6[*letter - 'a']->text());
+    record.from = from;
+    record.to = to;
+}
+
 } // namespace
 
 void Cp_Click(const PlotControls &c)
@@ -92,9 +104,12 @@ void Cp_Click(const PlotControls &c)
     map.cy = c.P.height() / 2.0f;
     const double lower = lenientNumber(c.L4.caption());
     const double upper = lenientNumber(c.L5.caption());
+    const double x0 = checked::div(lower, 1.2);
+    const double x1 = checked::div(upper, 1.2);
+    if (c.record)
+        noteRequest(c, x0, x1);
     c.P.circle(map.cx, map.cy, kMarkerRadius, markerColour());
 
-    const double x1 = checked::div(upper, 1.2);
     double y = 0;
     // The texts cannot change while the walk runs, so they are converted once, at the first
     // step, where a bad one ends the walk; every step then uses the same values.
@@ -103,7 +118,7 @@ void Cp_Click(const PlotControls &c)
     bool first = true;
     long steps = 0;
     clearUpperVectorState();
-    double x = checked::div(lower, 1.2);
+    double x = x0;
     try {
         for (; x <= x1; x = checked::add(x, 0.001)) {
             if (++steps > kMaxSteps)

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "catalogue.h"
 #include "frame.h"
 
 #include <QLocale>
 
 #include <array>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace ui {
 class Label;
@@ -15,10 +18,16 @@ class TextBox;
 
 namespace plot {
 
-// What a plot got to: the mapping its dots were drawn with, once the walk had its scale, and the
-// abscissa of the step it was at when it ended, by reaching its end or by an error.
+// What a plot was asked for and what it got to: the family chosen (none where the code names
+// none), the texts of the coefficients that family uses, as typed, and the x range of the walk;
+// the mapping its dots were drawn with, once the walk had its scale, and the abscissa of the step
+// it was at when it ended, by reaching its end or by an error.
 struct PlotRecord
 {
+    const Entry *function = nullptr;
+    std::vector<std::pair<QChar, QString>> coefficients; // letter, text
+    double from = 0;
+    double to = 0;
     std::optional<GraphMapping> mapping;
     double x = 0;
 };

@@ -1,5 +1,5 @@
-#include "app/commandline.h"
-#include "app/display.h"
+#include "main/commandline.h"
+#include "main/display.h"
 
 #include "plot/catalogue.h"
 

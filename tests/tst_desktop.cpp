@@ -1,6 +1,6 @@
-#include "app/form1.h"
-#include "app/plotexport.h"
-#include "app/readout.h"
+#include "access/readout.h"
+#include "main/program.h"
+#include "ui/screen.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -8,7 +8,8 @@
 class TstDesktop : public QObject
 {
     Q_OBJECT
-    Form1 form;
+    Program program;
+    Form1 &form = program.form;
     const QString empty = QStringLiteral("Empty: only the axes are drawn.");
     static QString spoken(QWidget *widget, QAccessible::Text kind = QAccessible::Name)
     {
@@ -37,7 +38,8 @@ private slots:
         form.T6[1].setText(QStringLiteral("1.5"));
         const QString sine = QStringLiteral("bsin(ax) with a = 1.5, b = 1.5, for x from -10 to 10");
         QCOMPARE(plot(1, -12, 12), sine + '.');
-        QCOMPARE(spoken(form.announcer), QStringLiteral("Plotted: %1.").arg(sine));
+        QCOMPARE(spoken(program.accessibility.announcer()),
+                 QStringLiteral("Plotted: %1.").arg(sine));
         QCOMPARE(plot(1, -12, 12), sine + QStringLiteral(", drawn 2 times."));
         const QString cubic = QStringLiteral("(dx^3)+(ax^2)+bx+c with a = 1.5, b = 1.5, c = 1, d "
                                              "= 1, for x from 0 to 0.833.");
@@ -48,8 +50,9 @@ private slots:
                          + cubic); // the first is no longer told
         form.P.dblClick.raise();
         QCOMPARE(spoken(form.P.widget(), QAccessible::Description), empty);
-        QCOMPARE(spoken(form.announcer), QStringLiteral("Cleared: only the axes are drawn."));
-        undoClear(form);
+        QCOMPARE(spoken(program.accessibility.announcer()),
+                 QStringLiteral("Cleared: only the axes are drawn."));
+        program.plotExport.undoClear();
         QVERIFY(spoken(form.P.widget(), QAccessible::Description)
                         .startsWith("Earlier plots not listed: 1."));
         form.P.dblClick.raise();
@@ -108,8 +111,8 @@ private slots:
             else if (step == "clear")
                 form.P.dblClick.raise();
             else
-                undoClear(form);
-            heard = spoken(form.announcer);
+                program.plotExport.undoClear();
+            heard = spoken(program.accessibility.announcer());
             QToolTip::hideText();
             QTRY_VERIFY(!QToolTip::isVisible());
             for (QPoint to : {QPoint(1, 1), area->rect().center()}) // moved: a move it sees
@@ -153,7 +156,8 @@ private slots:
         QFETCH(QString, locale);
         const plot::GraphMapping m {5000, 4000, s};
         const QPointF twips(m.toX(graph.x()), m.toY(graph.y()));
-        QCOMPARE(readoutText(m, twips, 15, QLocale(locale)), QTest::currentDataTag());
+        QCOMPARE(readoutText(m, twips, ui::Screen::mapping(), QLocale(locale)),
+                 QTest::currentDataTag());
     }
     void readoutAlsoUnderACornerBlock() // the blocks let the pointer through to the plot area
     {
@@ -167,29 +171,31 @@ private slots:
         QWidget *area = form.P.widget();
         form.P.dblClick.raise();
         QTest::keyClick(area, Qt::Key_Right); // no plot yet: no crosshair
-        QVERIFY(!form.P.crosshair());
+        QVERIFY(!program.accessibility.crosshair());
         plot(1, -12, 12);
         for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Up}) // the first shows it
             QTest::keyClick(area, key);
-        const plot::GraphMapping m = *form.story.mapping();
-        const QPointF at = *form.P.crosshair();
+        const plot::GraphMapping m = *program.accessibility.story().mapping();
+        const QPointF at = *program.accessibility.crosshair();
         QCOMPARE(at - QPointF(m.cx, m.cy), QPointF(472.03125, -472.03125)); // one cell each way
-        QCOMPARE(spoken(form.announcer), readoutText(m, at, 15));
+        QCOMPARE(spoken(program.accessibility.announcer()),
+                 readoutText(m, at, ui::Screen::mapping()));
         const auto onScreen = [area](QPointF twips) { // a blue cross over the plot?
             QTest::qWait(1);
             const QImage screen = area->screen()->grabWindow(0).toImage();
             QList<bool> arms;
             for (QPoint arm : {QPoint(9, 0), QPoint(-9, 0), QPoint(0, 9), QPoint(0, -9)})
-                arms << (screen.pixel(area->mapToGlobal((twips / 15).toPoint() + arm))
+                arms << (screen.pixel(area->mapToGlobal(
+                                 ui::Screen::mapping().toPixels(twips).toPoint() + arm))
                          == qRgb(0, 0, 255));
             return arms;
         };
         QCOMPARE(onScreen(at), QList<bool>(4, true));
         QTest::keyClick(area, Qt::Key_Right); // moved on: drawn there, gone from where it was
-        QCOMPARE(onScreen(at) + onScreen(*form.P.crosshair()),
+        QCOMPARE(onScreen(at) + onScreen(*program.accessibility.crosshair()),
                  (QList<bool> {false, false, false, false, true, true, true, true}));
         form.P.dblClick.raise();
-        QVERIFY(!form.P.crosshair());
+        QVERIFY(!program.accessibility.crosshair());
     }
 };
 

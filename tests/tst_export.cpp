@@ -1,5 +1,5 @@
 #include "app/form1.h"
-#include "app/plotexport.h"
+#include "export/plotexport.h"
 #include "ui/imageoutput.h"
 #include "ui/runtimeerror.h"
 #include "ui/screen.h"

@@ -1,5 +1,4 @@
-#include "app/form1.h"
-#include "app/plotexport.h"
+#include "main/program.h"
 #include "ui/runtimeerror.h"
 #include "ui/screen.h"
 
@@ -141,7 +140,8 @@ private slots:
 
     void failedClearErasesNothing() // neither in pixels nor in words, and leaves nothing to undo
     {
-        Form1 form;
+        Program program;
+        Form1 &form = program.form;
         form.start();
         form.Text1.setText(QStringLiteral("1"));
         form.V2.setValue(12);
@@ -154,7 +154,7 @@ private slots:
         for (int undone = 0; undone < 2; ++undone) {
             QVERIFY(form.P.image() == plotted);
             QCOMPARE(form.P.widget()->accessibleDescription(), told);
-            undoClear(form);
+            program.plotExport.undoClear();
         }
     }
 };

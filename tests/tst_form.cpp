@@ -249,7 +249,8 @@ private slots:
         form.T6[1].setText("1,5");
         form.Cp.click.raise();
         // y = sin x: at x = 3 pi / 2 the dot lies one unit below the centre.
-        const double unit = 9 * 200000 / form.P.height() / 15, x = 3 * 3.14159265 / 2;
+        const double unit = ui::Screen::mapping().toPixels(9 * 200000 / form.P.height()),
+                     x = 3 * 3.14159265 / 2;
         const QPoint dot = form.P.widget()->geometry().center() + QPointF(unit * x, unit).toPoint();
         QCOMPARE(::shown(form.w, dot), qRgb(255, 0, 0));
         form.P.dblClick.raise();

@@ -1,5 +1,5 @@
 #include "app/form1.h"
-#include "app/translations.h"
+#include "main/translations.h"
 
 #include <QMessageBox>
 #include <QtTest>

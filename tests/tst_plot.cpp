@@ -5,7 +5,7 @@
 #include "plot/frame.h"
 #include "plotarea.h"
 #include "ui/runtimeerror.h"
-#include "ui/twips.h"
+#include "ui/screen.h"
 
 #include <QSet>
 #include <QTest>
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(inkBox(area.P.image(), kRed), red);
         QVERIFY(red.width() != 5 || area.P.image().pixel(red.topLeft()) == kWhite);
         QVERIFY_THROWS_EXCEPTION(ui::RuntimeError, area.P.place(0, 0, 1.5e9f, 1.5e9f));
-        QCOMPARE(ui::TwipsMapping(15).pixelRect(-1e30, 0, 2e30, 1).width(), 33554430); // saturated
+        QCOMPARE(ui::Screen::mapping().pixelRect(-1e30, 0, 2e30, 1).width(), 33554430); // saturated
     }
 
     void plot_data()

@@ -48,11 +48,6 @@ QString ComboBox::list(int index) const
     return m_combo->itemText(index);
 }
 
-int ComboBox::listIndex() const
-{
-    return m_combo->currentIndex();
-}
-
 void ComboBox::choose(int index)
 {
     m_combo->setCurrentIndex(index);

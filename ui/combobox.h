@@ -18,7 +18,6 @@ public:
     void addItem(const QString &text);
     int listCount() const;
     QString list(int index) const;
-    int listIndex() const;
     // Chooses entry `index` as the user would from the list: it is shown and Click is raised.
     void choose(int index);
 

@@ -40,7 +40,6 @@ void Control::setHeight(float twips)
 
 void Control::setVisible(bool visible)
 {
-    m_visible = visible;
     m_widget->setVisible(visible);
 }
 

@@ -35,7 +35,6 @@ public:
     void setTop(float twips);
     virtual void setWidth(float twips);
     virtual void setHeight(float twips);
-    bool visible() const { return m_visible; }
     void setVisible(bool visible);
 
     // Design time: the place and size in twips, and the position in the tab order (-1: none).
@@ -59,7 +58,6 @@ protected:
 
 private:
     QPointer<QWidget> m_widget;
-    bool m_visible = true;
     int m_tabIndex = -1;
 };
 

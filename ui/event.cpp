@@ -51,7 +51,6 @@ void showErrorDialog(const QString &handler, const RuntimeError &error)
     //: %1 is the name of the event handler that failed, such as Cp_Click.
     box->setDetailedText(QCoreApplication::translate("ui::Event", "Raised in %1.").arg(handler));
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::ApplicationModal);
     // Swapped before the button is first drawn, so the icon it came with never reaches the cache.
     if (QAbstractButton *ok = box->button(QMessageBox::Ok); ok && !ok->icon().isNull())
         ok->setIcon(okIcon(ok));

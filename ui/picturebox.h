@@ -2,13 +2,9 @@
 
 #include "control.h"
 #include "event.h"
+#include "twips.h"
 
 #include <QImage>
-
-#include <functional>
-#include <optional>
-#include <utility>
-#include <vector>
 
 namespace ui {
 
@@ -54,15 +50,9 @@ public:
 
     Event dblClick;
 
-    // Input beside the design's events, for readouts: the pointer moving over the box (a point
-    // in twips), and a key pressed while the box has the focus, which the hook may use up.
-    void setPointerHook(std::function<void(QPointF twips)> hook);
-    std::function<bool(int key)> keyHook;
-    // Where a point given in twips lies on the screen, in pixels.
-    QPoint globalPosition(QPointF twips) const;
-    // A crosshair shown over the drawing at a point in twips, without entering the image.
-    void setCrosshair(std::optional<QPointF> twips);
-    const std::optional<QPointF> &crosshair() const { return m_crosshair; }
+    // Lays `overlay` over the drawing, beneath the controls placed in the box, as large as the
+    // box; it takes no mouse input. What it paints never enters the image.
+    void addOverlay(QWidget *overlay);
     // For tests: the next image the box needs cannot be allocated, as when memory runs out.
     static void failNextImageAllocation();
 
@@ -70,7 +60,6 @@ protected:
     void geometryApplied() override;
 
 private:
-    friend class Surface;
     // Remakes the background for the current size; a resize keeps what was drawn.
     // Throws, leaving the box as it was, where the images cannot be allocated.
     void rebuildBackground(bool keepDrawing);
@@ -78,11 +67,8 @@ private:
     QSize deviceSize(double dpr) const;
     // Makes the drawing its own copy before it is drawn on (after Cls it shares the background).
     void detachImage();
-    void stampDot(double cx, double cy, QRgb colour);
-    const std::vector<std::pair<int, int>> &dotSpans(int deviceWidth);
     void markDirty(const QRect &deviceRect);
     void flushDirty();
-    QPointF toDevice(float x, float y) const;
 
     Surface *m_surface;
     QImage m_background;
@@ -93,12 +79,7 @@ private:
     Colour m_backColor = rgb(255, 255, 255);
     int m_drawWidth = 1;
     bool m_autoRedraw = true;
-    double m_dpr = 1.0;
-    double m_devicePerTwip = 1.0 / 15.0;
-    std::function<void(QPointF)> m_pointerHook;
-    std::optional<QPointF> m_crosshair; // twips
-    std::vector<std::pair<int, int>> m_spans;
-    int m_spanWidth = 0;
+    TwipsMapping m_map; // onto the image's device pixels
 };
 
 } // namespace ui

@@ -25,16 +25,6 @@ void VScrollBar::setValue(qint16 value)
     m_bar->setValue(value);
 }
 
-qint16 VScrollBar::min() const
-{
-    return qint16(m_bar->minimum());
-}
-
-qint16 VScrollBar::max() const
-{
-    return qint16(m_bar->maximum());
-}
-
 void VScrollBar::setSteps(int smallChange, int largeChange)
 {
     m_bar->setSingleStep(smallChange);

@@ -16,8 +16,6 @@ public:
 
     qint16 value() const;
     void setValue(qint16 value);
-    qint16 min() const;
-    qint16 max() const;
 
     // Design time: the arrow step (SmallChange) and the page step (LargeChange).
     void setSteps(int smallChange, int largeChange);

@@ -16,7 +16,6 @@ public:
     Timer(const Timer &) = delete;
     Timer &operator=(const Timer &) = delete;
 
-    bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
     int interval() const { return m_timer.interval(); }
 

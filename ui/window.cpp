@@ -53,11 +53,6 @@ void Window::setCaption(const QString &caption)
     m_window->setWindowTitle(caption);
 }
 
-QString Window::caption() const
-{
-    return m_window->windowTitle();
-}
-
 QSize Window::frameExtra() const
 {
     return m_window->frameGeometry().size() - m_window->geometry().size();

@@ -19,7 +19,6 @@ public:
     Window(float clientWidth, float clientHeight);
 
     void setCaption(const QString &caption);
-    QString caption() const;
     float width() const override;
     float height() const override;
     void setWidth(float twips) override;

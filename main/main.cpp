@@ -1,6 +1,6 @@
 #include "commandline.h"
 #include "display.h"
-#include "form1.h"
+#include "program.h"
 #include "render.h"
 #include "translations.h"
 
@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
         icon.addFile(QStringLiteral(":/icon-%1.png").arg(QLatin1String(size)));
     QApplication::setWindowIcon(icon);
 
-    Form1 form;
-    form.start();
+    Program program;
+    program.form.start();
     return app.exec();
 }

@@ -1,10 +1,6 @@
-#include "accessibility.h"
+#include "accessibletree.h"
 
-#include "form1.h"
-
-#include "plot/catalogue.h"
-#include "plot/convert.h"
-#include "ui/runtimeerror.h"
+#include "app/form1.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -13,10 +9,6 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
-#include <QRegularExpression>
-
-#include <cmath>
 
 namespace {
 
@@ -168,85 +160,12 @@ QAccessibleInterface *presentationFactory(const QString &, QObject *object)
     return new QAccessibleWidget(widget, QAccessible::NoRole);
 }
 
-QString emptyPlot()
-{
-    return QCoreApplication::translate("Accessibility", "Empty: only the axes are drawn.");
-}
-
-QString number(double value)
-{
-    // Steps of 0.001 add up to values such as 3.1999999; the walk means 3.2.
-    const double rounded = std::round(value * 1000) / 1000;
-    return QLocale().toString(rounded == 0 ? 0.0 : rounded, 'g', 6);
-}
-
-// "bsin(ax) with a = 1.5, b = 1.5, for x from -10 to 10", with the coefficients as typed and
-// only those that the chosen function uses.
-QString plotSentence(const Form1 &form)
-{
-    const plot::Entry *chosen = nullptr;
-    for (const plot::Entry &entry : plot::catalogue()) {
-        if (form.Text1.text() == QString::number(entry.code))
-            chosen = &entry;
-    }
-    const double lower = plot::lenientNumber(form.L4.caption());
-    const double upper = plot::lenientNumber(form.L5.caption());
-    const QString range = QCoreApplication::translate("Accessibility", "for x from %1 to %2")
-                                  .arg(number(lower / 1.2), number(upper / 1.2));
-    if (!chosen)
-        return QCoreApplication::translate("Accessibility", "No function chosen, %1").arg(range);
-    static const QRegularExpression words(QStringLiteral("cosec|sec|cos|sin|tan|cot|e\\^"));
-    const QString letters = QString(chosen->text).remove(words);
-    QStringList coefficients;
-    for (int i = 0; i < 4; ++i) {
-        const QChar letter(u'a' + i);
-        if (letters.contains(letter))
-            coefficients << QCoreApplication::translate("Accessibility", "%1 = %2")
-                                    .arg(letter)
-                                    .arg(form.T6[i].text().trimmed());
-    }
-    return QCoreApplication::translate("Accessibility", "%1 with %2, %3")
-            .arg(chosen->text, coefficients.join(QStringLiteral(", ")), range);
-}
-
 void name(const ui::Control &control, const QString &text)
 {
     control.widget()->setAccessibleName(text);
 }
 
 } // namespace
-
-void PlotStory::plotted(const QString &sentence, std::optional<plot::GraphMapping> mapping)
-{
-    m_now.mapping = mapping;
-    if (!m_now.lines.isEmpty() && m_now.lines.last().sentence == sentence) {
-        ++m_now.lines.last().times;
-        return;
-    }
-    m_now.lines.append({sentence});
-    while (m_now.lines.size() > kKept) {
-        m_now.lines.removeFirst();
-        ++m_now.dropped;
-    }
-}
-
-QString PlotStory::description() const
-{
-    if (m_now.lines.isEmpty())
-        return emptyPlot();
-    QStringList told;
-    if (m_now.dropped)
-        told << QCoreApplication::translate("Accessibility", "Earlier plots not listed: %1.")
-                        .arg(m_now.dropped);
-    for (const Line &line : m_now.lines) {
-        told << (line.times == 1
-                         ? line.sentence + QLatin1Char('.')
-                         : QCoreApplication::translate("Accessibility", "%1, drawn %n times.",
-                                                       nullptr, line.times)
-                                   .arg(line.sentence));
-    }
-    return told.join(QLatin1Char('\n'));
-}
 
 void nameControls(Form1 &form)
 {
@@ -291,49 +210,14 @@ void nameControls(Form1 &form)
         edit->setAccessibleName(QCoreApplication::translate("Accessibility", "Function"));
     name(form.Text1, QCoreApplication::translate("Accessibility", "Function code"));
     name(form.Text2, QCoreApplication::translate("Accessibility", "Credit font size"));
-
-    // Spoken news: a status that shows nothing and takes no input, shown anew for each message,
-    // which screen readers announce without the focus moving.
-    form.announcer = new QWidget(form.window.widget());
-    form.announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
-    form.announcer->setGeometry(0, 0, 0, 0);
-    form.announcer->hide();
-    present(form.announcer, {Kind::Announcer});
-    form.P.widget()->setAccessibleDescription(form.story.description());
 }
 
-void announce(Form1 &form, const QString &text)
+void presentAsNotification(QWidget *widget)
 {
-    form.announcer->hide();
-    form.announcer->setAccessibleName(text);
-    form.announcer->show();
+    present(widget, {Presentation::Kind::Announcer});
 }
 
-void describePlot(Form1 &form, const plot::PlotRecord &record, const ui::RuntimeError *error)
+void presentAsDecoration(QWidget *widget)
 {
-    QString sentence = plotSentence(form);
-    if (error)
-        sentence = QCoreApplication::translate("Accessibility", "%1, stopped at x = %2: %3")
-                           .arg(sentence, number(record.x), error->title().toLower());
-    form.story.plotted(sentence, record.mapping);
-    form.P.widget()->setAccessibleDescription(form.story.description());
-    if (!error)
-        announce(form, QCoreApplication::translate("Accessibility", "Plotted: %1.").arg(sentence));
-}
-
-void describeEmptyPlot(Form1 &form)
-{
-    form.story.cleared();
-    form.P.widget()->setAccessibleDescription(form.story.description());
-    announce(form,
-             QCoreApplication::translate("Accessibility", "Cleared: only the axes are drawn."));
-}
-
-void describeUndoneClear(Form1 &form, PlotStory::State story)
-{
-    form.story.restore(std::move(story));
-    form.P.widget()->setAccessibleDescription(form.story.description());
-    announce(form,
-             QCoreApplication::translate("Accessibility", "Clear undone: %1")
-                     .arg(form.story.description()));
+    present(widget, {Presentation::Kind::Decoration, nullptr, nullptr, false});
 }

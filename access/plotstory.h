@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plot/plotroutine.h"
+#include "plot/frame.h"
 
 #include <QList>
 #include <QString>
@@ -8,16 +8,10 @@
 #include <optional>
 #include <utility>
 
-class Form1;
-
-namespace ui {
-class RuntimeError;
-}
-
 // What the plot area holds, told in sentences for a screen reader: the plots drawn since the last
 // clear in the order they were drawn, a plot repeated at once counted rather than told again, and
 // only the latest few kept. It also keeps the mapping of the latest plot for the coordinate
-// readout.
+// readout. What it was before a clear is kept by the one who undoes clears, with the drawing.
 class PlotStory
 {
 public:
@@ -26,7 +20,6 @@ public:
         QString sentence;
         int times = 1;
     };
-    // All it holds, taken by a clear and put back when the clear is undone.
     struct State
     {
         QList<Line> lines;
@@ -47,20 +40,3 @@ public:
 private:
     State m_now;
 };
-
-// Names, roles and label relations for every control of the window; hides the decorations from
-// assistive technology and describes the plot area as holding only the axes.
-void nameControls(Form1 &form);
-
-// After a plot: what it drew, with the function, the coefficients as typed and the range, and
-// where it stopped when an error ended it. Says it aloud unless an error dialog will.
-void describePlot(Form1 &form, const plot::PlotRecord &record, const ui::RuntimeError *error);
-
-// After the plot area has been cleared: only the axes are drawn.
-void describeEmptyPlot(Form1 &form);
-
-// After the last clear was undone: the plot area holds again what it held before it, `story`.
-void describeUndoneClear(Form1 &form, PlotStory::State story);
-
-// Has a screen reader say `text` now, without moving the focus.
-void announce(Form1 &form, const QString &text);

@@ -1,6 +1,6 @@
 #include "plotexport.h"
 
-#include "form1.h"
+#include "app/form1.h"
 
 #include "ui/imageoutput.h"
 #include "ui/runtimeerror.h"
@@ -91,17 +91,27 @@ void printPlot(const Form1 &form, QPrinter &printer)
                                      .arg(file, reason));
 }
 
-void undoClear(Form1 &form)
+void PlotExport::undoClear()
 {
-    if (!form.erased)
+    if (!m_erased)
         return;
-    PlotAreaSnapshot erased = *std::exchange(form.erased, std::nullopt);
-    form.P.restore(erased.image);
-    describeUndoneClear(form, std::move(erased.story));
+    const Snapshot erased = *std::exchange(m_erased, std::nullopt);
+    m_form.P.restore(erased.image);
+    for (const Restore &part : erased.parts)
+        part();
 }
 
-void addPlotExport(Form1 &form)
+PlotExport::PlotExport(Form1 &form) : m_form(form)
 {
+    form.beforePlot([this] { m_erased.reset(); });
+    // Taken before a clear, kept once the clear has succeeded: one that fails erases nothing.
+    form.beforeClear([this] {
+        m_clearing = Snapshot {m_form.P.image(), {}};
+        for (const auto &keep : m_keepers)
+            m_clearing.parts.push_back(keep());
+    });
+    form.afterClear([this] { m_erased = std::exchange(m_clearing, {}); });
+
     QWidget *area = form.P.widget();
     auto *menu = new QMenu(area);
     struct Entry
@@ -119,7 +129,7 @@ void addPlotExport(Form1 &form)
             {QT_TRANSLATE_NOOP("PlotExport", "Print…"), QKeySequence::Print, "Print_Plot",
              [&form] { askAndPrint(form); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Undo Clear"), QKeySequence::Undo, "Undo_Clear",
-             [&form] { undoClear(form); }},
+             [this] { undoClear(); }},
     };
     QAction *undo = nullptr;
     for (const Entry &entry : entries) {
@@ -134,7 +144,7 @@ void addPlotExport(Form1 &form)
         undo = action;
     }
     QObject::connect(menu, &QMenu::aboutToShow, menu,
-                     [&form, undo] { undo->setEnabled(form.erased.has_value()); });
+                     [this, undo] { undo->setEnabled(canUndoClear()); });
     QObject::connect(menu, &QMenu::aboutToHide, menu, [undo] { undo->setEnabled(true); });
 
     area->setContextMenuPolicy(Qt::CustomContextMenu);

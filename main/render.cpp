@@ -1,8 +1,8 @@
 #include "render.h"
 
+#include "app/form1.h"
 #include "commandline.h"
-#include "form1.h"
-#include "plotexport.h"
+#include "export/plotexport.h"
 
 #include "ui/runtimeerror.h"
 #include "ui/screen.h"

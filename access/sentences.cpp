@@ -1,0 +1,44 @@
+#include "sentences.h"
+
+#include "plot/plotroutine.h"
+#include "ui/runtimeerror.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+
+QString number(double value)
+{
+    // Steps of 0.001 add up to values such as 3.1999999; the walk means 3.2.
+    const double rounded = std::round(value * 1000) / 1000;
+    return QLocale().toString(rounded == 0 ? 0.0 : rounded, 'g', 6);
+}
+
+QString requested(const plot::PlotRecord &record)
+{
+    const QString range = QCoreApplication::translate("Accessibility", "for x from %1 to %2")
+                                  .arg(number(record.from), number(record.to));
+    if (!record.function)
+        return QCoreApplication::translate("Accessibility", "No function chosen, %1").arg(range);
+    QStringList coefficients;
+    for (const auto &[letter, typed] : record.coefficients)
+        coefficients << QCoreApplication::translate("Accessibility", "%1 = %2")
+                                .arg(letter)
+                                .arg(typed.trimmed());
+    return QCoreApplication::translate("Accessibility", "%1 with %2, %3")
+            .arg(record.function->text, coefficients.join(QStringLiteral(", ")), range);
+}
+
+} // namespace
+
+QString plotSentence(const plot::PlotRecord &record, const ui::RuntimeError *error)
+{
+    if (!error)
+        return requested(record);
+    return QCoreApplication::translate("Accessibility", "%1, stopped at x = %2: %3")
+            .arg(requested(record), number(record.x), error->title().toLower());
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class Form1;
+class QPrinter;
+class QString;
+
+// What the plot area draws, as it stands: graph paper, axes, markers and dots at the screen's
+// device pixel ratio. The controls lying over it (the corner blocks) are not part of it.
+QImage plotImage(const Form1 &form);
+
+// Writes the plot image to `path`, in `format` or else the one its extension names. Throws
+// ui::RuntimeError naming the path and the reason where it cannot; any earlier file there then
+// stays as it was.
+void savePlot(const Form1 &form, const QString &path, const QByteArray &format = {});
+
+// Prints the plot image on `printer`, fitted to one page; to a file, all-or-nothing as savePlot.
+// Throws ui::RuntimeError naming the output file and the reason where it cannot.
+void printPlot(const Form1 &form, QPrinter &printer);
+
+// The plot area's context menu (right click, the Menu key or Shift+F10) with Save Plot As, Copy
+// Plot, Print and Undo Clear, whose standard shortcuts work anywhere in the window where a text
+// field does not take the key; and Delete on the focused plot area, which clears it as a
+// double-click does.
+class PlotExport
+{
+public:
+    explicit PlotExport(Form1 &form);
+    PlotExport(const PlotExport &) = delete;
+    PlotExport &operator=(const PlotExport &) = delete;
+
+    // Brings back what the last clear of the plot area erased: the drawing, together with what
+    // each keeper took of it at that clear (what the plot area told of it). One level: after a
+    // plot or an undo there is nothing to bring back, and after two clears only the bare axes
+    // that the second one erased.
+    void undoClear();
+    bool canUndoClear() const { return m_erased.has_value(); }
+    // At each clear, `keep` is asked for what brings its part of the plot area back; one undo
+    // snapshot holds that with the erased drawing, and Undo Clear runs it after the drawing is
+    // back.
+    using Restore = std::function<void()>;
+    void keepWithClear(std::function<Restore()> keep) { m_keepers.push_back(std::move(keep)); }
+
+private:
+    struct Snapshot
+    {
+        QImage image;
+        std::vector<Restore> parts;
+    };
+    Form1 &m_form;
+    std::vector<std::function<Restore()>> m_keepers;
+    // What the last clear erased, kept until the next plot.
+    std::optional<Snapshot> m_erased;
+    Snapshot m_clearing;
+};

@@ -1,0 +1,6 @@
+#include "program.h"
+
+Program::Program()
+{
+    plotExport.keepWithClear([this] { return accessibility.keepForUndo(); });
+}

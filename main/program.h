@@ -1,0 +1,17 @@
+#pragma once
+
+#include "access/accessibility.h"
+#include "app/form1.h"
+#include "export/plotexport.h"
+
+// The window as designed, with what is built around it: what makes it readable by everyone, and
+// what takes the plot out of it.
+class Program
+{
+public:
+    Program();
+
+    Form1 form;
+    Accessibility accessibility {form};
+    PlotExport plotExport {form};
+};
