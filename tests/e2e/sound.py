@@ -1,0 +1,117 @@
+#!/usr/bin/env python3
+"""The sound of a plot through a real sound server, a private PulseAudio with a null sink.
+
+Usage: sound.py SOUNDPLAY (the program that plays or writes one plot's sound)
+
+bsin(ax) with a = 1.5 and b = 4.5 as typed, the limits -12 and 12, on a sheet from -4 to 4: its
+WAV file played with paplay, then the same sound played by the program's player, are recorded
+from the sink's monitor; each must rise and fall in pitch as the sine's dots do, and the player
+must play the very samples of the file. With the server gone, the player says so and ends.
+"""
+
+import array
+import math
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from soundserver import RATE, SoundServer, height, mono, onset, pitch_track  # noqa: E402
+
+CODE, A, B, X0, X1, HALF = 2, 1.0, 3.0, -10.0, 10.0, 4.0
+SECONDS = (X1 - X0) / 50 * 3  # the full range, 50 units, lasts 3 seconds
+
+
+def log(message):
+    print(message, flush=True)
+
+
+def drawn(seconds):
+    """y of the dot played `seconds` into the sound."""
+    return B * math.sin(A * (X0 + seconds / 3 * 50))
+
+
+def check_follows(samples, what):
+    signal = mono(samples)
+    start = onset(signal)
+    assert start is not None, f"{what}: nothing was heard"
+    compared = misses = 0
+    heard = []
+    for t, hz in pitch_track(signal, start, SECONDS):
+        y = drawn(t)
+        if abs(y) < 0.3:
+            continue  # the ticks where the curve crosses the axis
+        compared += 1
+        expected = (y + HALF) / (2 * HALF)
+        if hz is None or abs(height(hz) - expected) > 0.05:
+            misses += 1
+        heard.append((t, hz))
+    log(f"{what}: {compared - misses} of {compared} stretches at the height of their dots; "
+        + " ".join(f"{hz:.0f}" for t, hz in heard[::12] if hz))
+    assert compared > 80, f"{what}: too short"
+    assert misses <= compared * 0.05, f"{what}: {misses} of {compared} stretches off the curve"
+    # The pitch rises and falls as the sine does: three peaks (x = -3pi/2, pi/2, 5pi/2).
+    peaks = [t for (t0, a), (t, b), (t2, c) in zip(heard, heard[1:], heard[2:])
+             if a and b and c and b > a and b >= c and drawn(t) > 0.95 * B]
+    clusters = [t for i, t in enumerate(peaks) if i == 0 or t - peaks[i - 1] > 0.1]
+    assert len(clusters) == 3, f"{what}: peaks at {clusters} s"
+
+
+def find(recorded, samples):
+    """Where `samples` lie, every one of them, in `recorded`: the index, or None."""
+    at = array.array("h", recorded).tobytes().find(array.array("h", samples).tobytes())
+    return None if at < 0 or at % 4 else at // 4
+
+
+def soundplay(program, mode, path, env):
+    return subprocess.run([program, mode, path, str(CODE), str(A), str(B), str(X0), str(X1),
+                           str(HALF)], env=env, capture_output=True, text=True, timeout=60)
+
+
+def main():
+    program = sys.argv[1]
+    folder = tempfile.mkdtemp(prefix="curvanta-sound-")
+    wav = os.path.join(folder, "plot.wav")
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    done = soundplay(program, "wav", wav, env)
+    assert done.returncode == 0, done.stderr
+    written = array.array("h")
+    with open(wav, "rb") as f:
+        written.frombytes(f.read()[44:])  # this machine is little-endian, as WAV is
+
+    with SoundServer(log) as server:
+        server.start_recording(os.path.join(folder, "paplay.raw"))
+        subprocess.run(["paplay", wav], env=server.client_env(), check=True, timeout=30)
+        time.sleep(0.3)
+        check_follows(server.stop_recording(), "paplay of the WAV file")
+
+        server.start_recording(os.path.join(folder, "player.raw"))
+        began = time.monotonic()
+        done = soundplay(program, "play", "-", server.client_env(env))
+        took = time.monotonic() - began
+        time.sleep(0.3)
+        recorded = server.stop_recording()
+        assert done.returncode == 0, f"player: exit {done.returncode}: {done.stderr}"
+        assert done.stdout.split() == ["started", "stopped"], done.stdout
+        log(f"player: {took:.2f} s for {SECONDS:.2f} s of sound")
+        check_follows(recorded, "the player")
+        # A stream's first millisecond or so, in the fade-in, may not reach the monitor.
+        fade = round(0.005 * RATE)
+        at = find(recorded, written[2 * fade:])
+        log(f"player: the samples of the WAV file after its first 5 ms: "
+            + ("all of them" if at is not None else "not found"))
+        assert at is not None, "the player did not play the file's samples"
+        dead = server.client_env(env)
+
+    began = time.monotonic()
+    done = soundplay(program, "play", "-", dead)
+    log(f"no server: exit {done.returncode} after {time.monotonic() - began:.2f} s: "
+        + done.stderr.strip())
+    assert done.returncode == 2 and done.stderr.strip(), "no word that there is no sound"
+    log("sound: passed")
+
+
+if __name__ == "__main__":
+    main()
