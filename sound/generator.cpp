@@ -1,6 +1,7 @@
 #include "generator.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -251,6 +252,26 @@ struct Ramp
     }
 };
 
+// The loudness of the left and right channels for a place from left (0) to right (1), keeping
+// the power the same, in steps too small to hear.
+struct Balance
+{
+    double left = 0, right = 0;
+};
+
+const std::array<Balance, 1025> &balances()
+{
+    static const std::array<Balance, 1025> table = [] {
+        std::array<Balance, 1025> t;
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            const double angle = std::numbers::pi / 2 * double(i) / (t.size() - 1);
+            t[i] = {std::cos(angle), std::sin(angle)};
+        }
+        return t;
+    }();
+    return table;
+}
+
 qint16 toSample(double v)
 {
     return qint16(std::clamp(std::lround(v * 32767), -32767l, 32767l));
@@ -274,6 +295,7 @@ Samples render(const Score &score, qint64 tail)
     std::size_t nextTick = 0;
     qint64 tickStart = -1;
     const qint64 tickLength = frames(tickSeconds);
+    const std::array<Balance, 1025> &balances = sound::balances();
 
     for (qint64 k = 0; k < total; ++k) {
         const bool scored = k < qint64(score.height.size());
@@ -293,9 +315,12 @@ Samples render(const Score &score, qint64 tail)
         const double s1 = std::sin(phase);
         const double c1 = std::cos(phase);
         const double voice = s1 + 0.2 * (2 * s1 * c1) + 0.08 * s1 * (3 - 4 * s1 * s1);
-        const double white = noise();
-        double mix = tone.value * toneScale * voice + above.value * hiss(white)
-                + below.value * rumble(white);
+        double mix = tone.value * toneScale * voice;
+        if (above.value > 0 || below.value > 0) {
+            // Between off-sheet stretches the filters rest, and take up again where they were.
+            const double white = noise();
+            mix += above.value * hiss(white) + below.value * rumble(white);
+        }
 
         if (nextTick < score.ticks.size() && score.ticks[nextTick] == k) {
             tickStart = k;
@@ -311,9 +336,9 @@ Samples render(const Score &score, qint64 tail)
             }
         }
 
-        const double angle = pan * std::numbers::pi / 2;
-        out[2 * k] = toSample(mix * std::cos(angle));
-        out[2 * k + 1] = toSample(mix * std::sin(angle));
+        const Balance &balance = balances[std::lround(pan * (balances.size() - 1))];
+        out[2 * k] = toSample(mix * balance.left);
+        out[2 * k + 1] = toSample(mix * balance.right);
     }
     return out;
 }
