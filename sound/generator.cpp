@@ -69,8 +69,8 @@ public:
         return std::clamp((y - plot.yBottom) / (plot.yTop - plot.yBottom), -1.0, 2.0);
     }
 
-    // Whether the sound glides from dot i to dot i + 1: the next step of the walk, and not across
-    // more than half the sheet.
+    // Whether dot i sounds until dot i + 1: the next step of the walk, and not across more than
+    // half the sheet.
     bool joined(std::size_t i) const
     {
         const QPointF &a = plot.dots[i];
@@ -81,33 +81,12 @@ public:
         return dx > 0 && dx <= 1.5 * walkStep && std::abs(fb - fa) <= 0.5;
     }
 
-    // What sounds at x, where dot i is the last one at or before it: a glide between joined dots,
-    // a lone dot for half a step either side, silence elsewhere.
-    double heightAt(double x, std::size_t i) const
-    {
-        const std::vector<QPointF> &dots = plot.dots;
-        if (dots.empty())
-            return std::numeric_limits<double>::quiet_NaN();
-        if (x < dots[0].x())
-            return dots[0].x() - x <= walkStep / 2 ? fraction(dots[0].y())
-                                                   : std::numeric_limits<double>::quiet_NaN();
-        if (i + 1 < dots.size() && joined(i)) {
-            const double t = (x - dots[i].x()) / (dots[i + 1].x() - dots[i].x());
-            const double a = fraction(dots[i].y());
-            return a + t * (fraction(dots[i + 1].y()) - a);
-        }
-        return x - dots[i].x() <= walkStep / 2 ? fraction(dots[i].y())
-                                               : std::numeric_limits<double>::quiet_NaN();
-    }
-
     void addTo(Score &score) const
     {
         const double walk = plot.x1 - plot.x0;
-        if (!std::isfinite(walk) || !(walk > 0))
+        if (!(walk > 0))
             return;
         const qint64 count = frames(walk / fullWalk * fullSeconds);
-        if (count <= 0)
-            return;
         if (!score.height.empty())
             score.append(frames(pauseSeconds), silent, score.lastPan());
         const qint64 start = qint64(score.height.size());
@@ -121,7 +100,8 @@ public:
             const double x = plot.x0 + walk * along;
             while (i + 1 < dots.size() && dots[i + 1].x() <= x)
                 ++i;
-            score.height[start + k] = float(heightAt(x, i));
+            const bool sounds = i + 1 < dots.size() && x >= dots[i].x() && joined(i);
+            score.height[start + k] = sounds ? float(fraction(dots[i].y())) : silent;
             score.pan[start + k] = float(panLeft + (panRight - panLeft) * along);
         }
         silenceGaps(score, start, count);
@@ -156,19 +136,15 @@ private:
         const double walk = plot.x1 - plot.x0;
         int side = 0; // the sign of the last dot off the x axis, 0 where none yet
         for (std::size_t j = 0; j < dots.size(); ++j) {
-            if (j > 0 && !joined(j - 1))
-                side = 0;
             const double y = dots[j].y();
             const int sign = (y > 0) - (y < 0);
             if (sign == 0)
                 continue;
             if (side != 0 && sign != side) {
-                const QPointF &a = dots[j - 1];
-                const double x
-                        = a.y() == 0 ? a.x() : a.x() + (dots[j].x() - a.x()) * a.y() / (a.y() - y);
-                const qint64 k = start + qint64(std::floor((x - plot.x0) / walk * count));
+                const qint64 k = start + qint64(std::floor((dots[j].x() - plot.x0) / walk * count));
                 const bool spaced
                         = score.ticks.empty() || k - score.ticks.back() >= frames(tickSpacing);
+                // A crossing in a gap, as at a pole of tan, is silent like the gap.
                 if (k >= start && k < start + count && !std::isnan(score.height[k]) && spaced)
                     score.ticks.push_back(k);
             }

@@ -173,8 +173,8 @@ std::vector<qint64> ticks(const Samples &s)
     return found;
 }
 
-// A device that takes `room` bytes and then refuses; with `partly`, the write that overfills it
-// takes what fits instead.
+// A device that takes `room` bytes and then refuses; with `partly`, it takes what fits instead,
+// nothing at all once full, and says nothing.
 class Cramped : public QIODevice
 {
 public:
@@ -189,7 +189,7 @@ protected:
     qint64 writeData(const char *data, qint64 size) override
     {
         const qint64 fits = std::min(size, room - taken.size());
-        if (fits < size && !(partly && fits > 0)) {
+        if (fits < size && !partly) {
             setErrorString(QStringLiteral("No space left on device"));
             return -1;
         }
@@ -356,6 +356,21 @@ private slots:
             QVERIFY(rms(s, stop - frames(0.1), stop) > 1000);
     }
 
+    // Where dots are missing, as where a caller leaves out those it did not draw, there is
+    // silence from half a step after the last dot to the next one.
+    void holeIsSilent()
+    {
+        sound::Plot plot = walk(-10, 10, 4, constant(1));
+        std::erase_if(plot.dots,
+                      [](const QPointF &dot) { return qAbs(dot.x()) < 1 || dot.x() < -9; });
+        const Samples s = sound::plotSound({plot});
+        QVERIFY(silent(s, 0, frameAt(plot, -9)));
+        QVERIFY(rms(s, frameAt(plot, -8.9), frameAt(plot, -8.5)) > 1000);
+        QVERIFY(silent(s, frameAt(plot, -0.99) + frames(0.005), frameAt(plot, 0.99)));
+        QVERIFY(rms(s, frameAt(plot, -1.5), frameAt(plot, -1.1)) > 1000);
+        QVERIFY(rms(s, frameAt(plot, 1.1), frameAt(plot, 1.5)) > 1000);
+    }
+
     // Where tan jumps from the top of the sheet to the bottom, no dots are drawn: a silence long
     // enough to be heard, and sound again soon after.
     void tanFallsSilentAtItsPoles()
@@ -402,6 +417,14 @@ private slots:
                      qPrintable(QString("tick %1 at %2 s").arg(i).arg(heard[i] / rate)));
     }
 
+    // A curve that crosses the axis every 3 ms: ticks that stay apart, not a whistle.
+    void denseCrossingsTickApart()
+    {
+        const Samples s = sound::plotSound({walk(-10, 10, 4, family(2, 60, 0.5))});
+        const std::size_t heard = ::ticks(s).size();
+        QVERIFY2(heard > 20 && heard < 45, qPrintable(QString::number(heard)));
+    }
+
     void panFollowsX()
     {
         const sound::Plot line = walk(-10, 10, 4, constant(1));
@@ -420,6 +443,9 @@ private slots:
         const Samples left = sound::crosshairTone(0.5, 0), right = sound::crosshairTone(0.5, 1);
         QVERIFY(rms(left, 0, length(left), 0) > 3 * rms(left, 0, length(left), 1));
         QVERIFY(rms(right, 0, length(right), 1) > 3 * rms(right, 0, length(right), 0));
+        // Across a walk of no width (both limits 0), the tone stands in the middle.
+        const Samples nowhere = sound::crosshairTone(0.5, std::nan(""));
+        QCOMPARE(rms(nowhere, 0, length(nowhere), 0), rms(nowhere, 0, length(nowhere), 1));
     }
 
     void duration_data()
@@ -446,7 +472,10 @@ private slots:
     void nothingToPlay()
     {
         QVERIFY(sound::plotSound({}).empty());
-        QVERIFY(sound::plotSound({walk(0, 0, 4, constant(1))}).empty()); // both limits 0
+        const sound::Plot none = walk(0, 0, 4, constant(1)); // both limits 0
+        QVERIFY(sound::plotSound({none}).empty());
+        const sound::Plot some = walk(0, 1, 4, constant(1));
+        QCOMPARE(sound::plotSound({some, none, some}), sound::plotSound({some, some}));
         QVERIFY(sound::crosshairTone(std::nan("")).empty());
         const Samples tone = sound::crosshairTone(0.5);
         QVERIFY(qAbs(length(tone) / rate - 0.15) < 0.01);
@@ -490,6 +519,8 @@ private slots:
         QTest::newRow("sine with its ticks") << play({walk(-25, 25, 4, family(2, 1, 3))});
         QTest::newRow("sine beyond the sheet") << play({walk(-25, 25, 4, family(2, 2, 6))});
         QTest::newRow("tan with its poles") << play({walk(-25, 25, 4, family(3, 1, 1))});
+        QTest::newRow("sine crossing the axis every 3 ms")
+                << play({walk(-10, 10, 4, family(2, 60, 0.5))});
         QTest::newRow("steep sine broken into dots")
                 << play({walk(-10, 10, 4, family(2, 3000, 3.5))});
         QTest::newRow("an error mid-walk") << play({walk(-10, 10, 4, family(11, 1, 150))});
@@ -561,6 +592,8 @@ private slots:
                 << qint64(10) << true << "not all of the sound could be written";
         QTest::newRow("takes part of the data")
                 << qint64(50000) << true << "not all of the sound could be written";
+        QTest::newRow("takes nothing after the header")
+                << qint64(44) << true << "not all of the sound could be written";
     }
 
     void wavOnAFailingDevice()
@@ -583,7 +616,7 @@ private slots:
         QCOMPARE(unavailable.count(), 0); // nothing to play
         player.play(sound::crosshairTone(0.5));
         QCOMPARE(unavailable.count(), 1);
-        QVERIFY(!unavailable.at(0).at(0).toString().isEmpty());
+        QVERIFY(unavailable.at(0).at(0).toString().contains("no sound output"));
         QVERIFY(!player.isPlaying());
         player.stop();
         QCOMPARE(started.count(), 0);
