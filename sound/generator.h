@@ -28,9 +28,10 @@ struct Plot
 // left and x1 on the right. The pitch follows y, logarithmically from about 200 Hz at the bottom
 // edge to 1600 Hz at the top; dots above the top or below the bottom edge are a soft hiss or a
 // soft rumble instead of a tone; a tick marks each crossing of y = 0. Where no dots were drawn
-// (the walk stopped at an error, or dots more than half the sheet apart vertically, as where
-// tan jumps at a pole), there is silence, of at least 60 ms so that a gap is heard. Changes are
-// ramped, never a click; a sheet without height plays every dot at the middle pitch.
+// (after an error, between dots more than a step of 0.001 apart, or more than half the sheet
+// apart vertically, as where tan jumps at a pole) there is silence, of at least 60 ms so that a
+// gap is heard. Changes are ramped, never a click. On a sheet without height (upper limit 0)
+// every dot plays at the middle pitch, without ticks.
 Samples plotSound(const std::vector<Plot> &plots);
 
 // About 150 ms of the tone for a height on the sheet (0 the bottom edge, 1 the top; beyond them

@@ -1,7 +1,8 @@
 // Plays, or writes as WAV, the sound of one plot of a catalogue family, for the end-to-end sound
-// check: soundplay play|wav FILE CODE A B X0 X1 HALF (A and B already divided by 1.5; the walk
-// from X0 to X1; the sheet from -HALF to HALF). Exit codes: 0 played or written, 1 bad arguments
-// or the file not written, 2 no sound output (the reason on stderr), 3 never ended.
+// check: soundplay play|stop|wav FILE CODE A B X0 X1 HALF (A and B already divided by 1.5; the
+// walk from X0 to X1; the sheet from -HALF to HALF; stop: stops the player after 0.4 s). Exit
+// codes: 0 played or written, 1 bad arguments or the file not written, 2 no sound output (the
+// reason on stderr), 3 never ended.
 #include "plot/catalogue.h"
 #include "sound/generator.h"
 #include "sound/player.h"
@@ -18,8 +19,8 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 9 || (args[1] != "play" && args[1] != "wav")) {
-        std::fputs("usage: soundplay play|wav FILE CODE A B X0 X1 HALF\n", stderr);
+    if (args.size() != 9 || !QStringList {"play", "stop", "wav"}.contains(args[1])) {
+        std::fputs("usage: soundplay play|stop|wav FILE CODE A B X0 X1 HALF\n", stderr);
         return 1;
     }
     const int code = args[3].toInt();
@@ -60,6 +61,8 @@ int main(int argc, char **argv)
         QCoreApplication::exit(2);
     });
     QTimer::singleShot(0, &player, [&player, &samples] { player.play(samples); });
+    if (args[1] == "stop")
+        QTimer::singleShot(400, &player, &sound::Player::stop);
     QTimer::singleShot(30000, &app, [] { QCoreApplication::exit(3); });
     return app.exec();
 }

@@ -6,7 +6,8 @@ Usage: sound.py SOUNDPLAY (the program that plays or writes one plot's sound)
 bsin(ax) with a = 1.5 and b = 4.5 as typed, the limits -12 and 12, on a sheet from -4 to 4: its
 WAV file played with paplay, then the same sound played by the program's player, are recorded
 from the sink's monitor; each must rise and fall in pitch as the sine's dots do, and the player
-must play the very samples of the file. With the server gone, the player says so and ends.
+must play the very samples of the file, and stop when told. With the server gone, the player
+says so and ends.
 """
 
 import array
@@ -61,8 +62,11 @@ def check_follows(samples, what):
 
 def find(recorded, samples):
     """Where `samples` lie, every one of them, in `recorded`: the index, or None."""
-    at = array.array("h", recorded).tobytes().find(array.array("h", samples).tobytes())
-    return None if at < 0 or at % 4 else at // 4
+    haystack, needle = array.array("h", recorded).tobytes(), array.array("h", samples).tobytes()
+    at = haystack.find(needle)
+    while at >= 0 and at % 4:  # a match must start on a frame
+        at = haystack.find(needle, at + 1)
+    return None if at < 0 else at // 4
 
 
 def soundplay(program, mode, path, env):
@@ -71,8 +75,12 @@ def soundplay(program, mode, path, env):
 
 
 def main():
-    program = sys.argv[1]
-    folder = tempfile.mkdtemp(prefix="curvanta-sound-")
+    with tempfile.TemporaryDirectory(prefix="curvanta-sound-") as folder:
+        check(sys.argv[1], folder)
+    log("sound: passed")
+
+
+def check(program, folder):
     wav = os.path.join(folder, "plot.wav")
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     done = soundplay(program, "wav", wav, env)
@@ -103,6 +111,18 @@ def main():
         log(f"player: the samples of the WAV file after its first 5 ms: "
             + ("all of them" if at is not None else "not found"))
         assert at is not None, "the player did not play the file's samples"
+
+        # Stopped after 0.4 s: the sound ends there, well before its end.
+        server.start_recording(os.path.join(folder, "stopped.raw"))
+        done = soundplay(program, "stop", "-", server.client_env(env))
+        time.sleep(0.3)
+        signal = mono(server.stop_recording())
+        assert done.returncode == 0, f"stop: exit {done.returncode}: {done.stderr}"
+        assert done.stdout.split() == ["started", "stopped"], done.stdout
+        first = onset(signal)
+        last = max(k for k, v in enumerate(signal) if v != 0)
+        log(f"stop: {(last - first) / RATE:.2f} s of sound")
+        assert 0.2 < (last - first) / RATE < 0.8 * SECONDS, "stop() did not end the sound"
         dead = server.client_env(env)
 
     began = time.monotonic()
@@ -110,7 +130,6 @@ def main():
     log(f"no server: exit {done.returncode} after {time.monotonic() - began:.2f} s: "
         + done.stderr.strip())
     assert done.returncode == 2 and done.stderr.strip(), "no word that there is no sound"
-    log("sound: passed")
 
 
 if __name__ == "__main__":
