@@ -60,8 +60,12 @@ void Player::play(const Samples &samples)
                     qsizetype(samples.size() * sizeof(qint16)));
     buffer->open(QIODevice::ReadOnly);
     sink = new QAudioSink(device, format(), this);
+    // The output takes as much of the sound as it can at once (about half of it, here), so that
+    // a busy window hardly can leave it waiting for more and break the sound up.
+    sink->setBufferSize(buffer->size());
     connect(sink, &QAudioSink::stateChanged, this, &Player::changed);
     sink->start(buffer);
+
     if (sink->error() != QAudio::NoError) {
         release();
         emit unavailable(outputFailed());

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
 
 int main(int argc, char **argv)
@@ -60,7 +61,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "%s\n", qPrintable(message));
         QCoreApplication::exit(2);
     });
-    QTimer::singleShot(0, &player, [&player, &samples] { player.play(samples); });
+    QTimer::singleShot(0, &player, [&player, &samples] {
+        // The moment of asking, on the clock that time.monotonic() reads in Python.
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        std::printf("play %.6f\n", std::chrono::duration<double>(now).count());
+        player.play(samples);
+    });
     if (args[1] == "stop")
         QTimer::singleShot(400, &player, &sound::Player::stop);
     QTimer::singleShot(30000, &app, [] { QCoreApplication::exit(3); });

@@ -92,6 +92,10 @@ class SoundServer:
                 raise RuntimeError("nothing reaches the recording")
             time.sleep(0.02)
 
+    def recorded_frames(self):
+        """How many frames the recording holds so far."""
+        return os.path.getsize(self.recording) // 4
+
     def stop_recording(self):
         """Ends the recording; returns what it heard as samples, left and right interleaved."""
         for process in (self.recorder, self.silence):
