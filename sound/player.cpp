@@ -65,7 +65,6 @@ void Player::play(const Samples &samples)
     sink->setBufferSize(buffer->size());
     connect(sink, &QAudioSink::stateChanged, this, &Player::changed);
     sink->start(buffer);
-
     if (sink->error() != QAudio::NoError) {
         release();
         emit unavailable(outputFailed());
