@@ -337,6 +337,25 @@ Befehlszeile falsch ist.
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>There is no sound output: nothing can be heard.</source>
+        <translation>Es gibt keine Tonausgabe: Nichts ist zu hören.</translation>
+    </message>
+    <message>
+        <source>The sound output failed: nothing can be heard.</source>
+        <translation>Die Tonausgabe ist ausgefallen: Nichts ist zu hören.</translation>
+    </message>
+    <message>
+        <source>not all of the sound could be written</source>
+        <translation>nicht der ganze Ton konnte geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the sound is too long for a WAV file</source>
+        <translation>der Ton ist zu lang für eine WAV-Datei</translation>
+    </message>
+</context>
+<context>
     <name>plot::Cp_Click</name>
     <message>
         <source>The x range from %1 to %2 holds too many steps of 0.001 to plot.</source>
