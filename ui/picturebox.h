@@ -12,6 +12,7 @@
 
 namespace ui {
 
+class DrawingRecord;
 class Surface;
 
 // The drawing surface. Everything drawn goes into a persistent image at the screen's device
@@ -63,6 +64,9 @@ public:
     // A crosshair shown over the drawing at a point in twips, without entering the image.
     void setCrosshair(std::optional<QPointF> twips);
     const std::optional<QPointF> &crosshair() const { return m_crosshair; }
+    // Keeps `record` (or none) told of every Line, Circle and Cls from now on, and of the box's
+    // size; the box does not own it.
+    void setRecord(DrawingRecord *record);
     // For tests: the next image the box needs cannot be allocated, as when memory runs out.
     static void failNextImageAllocation();
 
@@ -96,6 +100,7 @@ private:
     double m_dpr = 1.0;
     double m_devicePerTwip = 1.0 / 15.0;
     std::function<void(QPointF)> m_pointerHook;
+    DrawingRecord *m_record = nullptr;
     std::optional<QPointF> m_crosshair; // twips
     std::vector<std::pair<int, int>> m_spans;
     int m_spanWidth = 0;
