@@ -1,6 +1,7 @@
 #include "drawingrecord.h"
 
 #include <QHashFunctions>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -417,6 +418,17 @@ void DrawingRecord::paintItem(QPainter &painter, const Item &item, double scale)
         break;
     case Kind::Dots:
         break;
+    }
+    const QPaintEngine *engine = painter.paintEngine();
+    if (engine && engine->type() == QPaintEngine::Pdf) {
+        // A PDF writes an ellipse as four curves; a dot as a short stroke with round caps, as the
+        // program draws it, takes a tenth of that.
+        painter.setPen(roundPen(item.colour, width));
+        painter.setBrush(Qt::NoBrush);
+        const QPointF step(0, width / 1000);
+        for (quint32 i = item.first; i < item.first + item.count; ++i)
+            painter.drawLine(at(i), at(i) + step);
+        return;
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(toQColor(item.colour));
