@@ -14,6 +14,9 @@ rdiv() { echo $(( (2 * $1 + $2) / (2 * $2) )); }
 # ---------------------------------------------------------------------------
 # Graph paper: white sheet, 33 vertical and 20 horizontal cyan lines.
 # At scale 1 each line is 2 px wide; at scale 2 every coordinate doubles.
+# The numbers are those of the program's own definition of the paper,
+# sheet/paper.h, which draws it for vector and scaled output; tst_sheet
+# holds the paper drawn from there against these two pictures.
 # ---------------------------------------------------------------------------
 graphpaper() {   # graphpaper OUT SCALE
     local out=$1 s=$2 w=$((1016 * $2)) h=$((606 * $2)) lw=$((2 * $2))

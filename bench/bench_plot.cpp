@@ -1,13 +1,19 @@
 // The whole Plot handler over the full range (-30 to 30: 50,001 steps) on a plot area of
-// 10240 x 7680 twips, dots going into the persistent image, for each of the eleven families; and
-// saving the window's plot as PNG.
+// 10240 x 7680 twips, dots going into the persistent image, for each of the eleven families;
+// saving the window's plot as PNG; and the full-range bsin(ax) sheet written as SVG, PDF and a
+// table of values, with the size of each.
 #include "app/form1.h"
 #include "export/plotexport.h"
 #include "plot/catalogue.h"
+#include "plot/frame.h"
+#include "sheet/valuetable.h"
+#include "sheet/vectorfile.h"
 #include "tests/plotarea.h"
+#include "ui/drawingrecord.h"
 #include "ui/screen.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -32,6 +38,25 @@ BENCHMARK(BM_CpClick)
         ->Repetitions(9)
         ->ReportAggregatesOnly(true);
 
+// The same for bsin(ax) with the plot area's drawing record kept beside the image, as the sheet
+// output needs it.
+void BM_CpClickRecorded(benchmark::State &state)
+{
+    PlotArea area(QStringLiteral("2"), QStringLiteral("-30 30"), {"1.5", "1.5", "1.5", "1.5"});
+    ui::DrawingRecord record;
+    area.P.setRecord(&record);
+    for (auto _ : state) {
+        area.plot();
+        benchmark::DoNotOptimize(area.P.image().constBits());
+    }
+    area.P.setRecord(nullptr);
+    state.counters["KB"] = double(record.bytes()) / 1024;
+}
+BENCHMARK(BM_CpClickRecorded)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(9)
+        ->ReportAggregatesOnly(true);
+
 // Save Plot As after one plot of bsin(ax) over -30..30, in the window laid out for 1024 x 768.
 void BM_SavePlot(benchmark::State &state)
 {
@@ -48,6 +73,68 @@ void BM_SavePlot(benchmark::State &state)
         savePlot(form, path);
 }
 BENCHMARK(BM_SavePlot)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// bsin(ax) with a = b = 1.5 typed (1 after the division by 1.5) over -30 to 30, on the axes.
+struct FullRangeSine
+{
+    PlotArea area {QStringLiteral("2"), QStringLiteral("-30 30"), {"1.5", "1.5", "1.5", "1.5"}};
+    ui::DrawingRecord record;
+
+    FullRangeSine()
+    {
+        area.P.setRecord(&record);
+        plot::DrawAxes(area.P);
+        area.plot();
+        area.P.setRecord(nullptr);
+    }
+};
+
+void writeSheet(benchmark::State &state, QString (*write)(QIODevice *, const ui::DrawingRecord &))
+{
+    const FullRangeSine sine;
+    qint64 size = 0;
+    for (auto _ : state) {
+        QBuffer file;
+        file.open(QIODevice::WriteOnly);
+        if (!write(&file, sine.record).isEmpty())
+            state.SkipWithError("not written");
+        size = file.size();
+    }
+    state.counters["KB"] = double(size) / 1024;
+}
+
+void BM_WriteSvg(benchmark::State &state)
+{
+    writeSheet(state, sheet::writeSvg);
+}
+BENCHMARK(BM_WriteSvg)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void BM_WritePdf(benchmark::State &state)
+{
+    writeSheet(state, sheet::writePdf);
+}
+BENCHMARK(BM_WritePdf)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// One row per step of the walk the Plot button takes over the full range.
+void BM_WriteTable(benchmark::State &state)
+{
+    std::vector<sheet::TableRow> rows;
+    const plot::Coefficients k {1, 1, 1, 1};
+    const QString function = plot::catalogue()[1].text;
+    for (double x = -30 / 1.2; x <= 30 / 1.2; x += 0.001)
+        rows.push_back({1, function, x, *plot::evaluate(2, x, k)});
+    qint64 size = 0;
+    for (auto _ : state) {
+        QBuffer file;
+        file.open(QIODevice::WriteOnly);
+        if (!sheet::writeTable(&file, rows).isEmpty())
+            state.SkipWithError("not written");
+        size = file.size();
+    }
+    state.counters["KB"] = double(size) / 1024;
+    state.SetLabel(std::to_string(rows.size()) + " rows");
+}
+BENCHMARK(BM_WriteTable)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 } // namespace
 

@@ -363,6 +363,47 @@ Befehlszeile falsch ist.
     </message>
 </context>
 <context>
+    <name>sheet::Output</name>
+    <message>
+        <source>the file is not open for writing</source>
+        <translation>die Datei ist nicht zum Schreiben geöffnet</translation>
+    </message>
+    <message>
+        <source>not everything could be written</source>
+        <translation>nicht alles konnte geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>sheet::Sheet</name>
+    <message>
+        <source>so much has been plotted since the plot area was last cleared that only its picture on the screen was kept; clear the plot area and plot again</source>
+        <translation>seit dem letzten Löschen der Zeichenfläche wurde so viel gezeichnet, dass nur ihr Bild auf dem Bildschirm behalten wurde; löschen Sie die Zeichenfläche und zeichnen Sie erneut</translation>
+    </message>
+    <message>
+        <source>the scale must be a whole number from 1 to %1</source>
+        <translation>der Maßstab muss eine ganze Zahl von 1 bis %1 sein</translation>
+    </message>
+    <message>
+        <source>the plot area has no size yet</source>
+        <translation>die Zeichenfläche hat noch keine Größe</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for an image of %1 x %2 pixels</source>
+        <translation>es gibt nicht genug Speicher für ein Bild von %1 x %2 Pixeln</translation>
+    </message>
+</context>
+<context>
+    <name>sheet::VectorFile</name>
+    <message>
+        <source>Curvanta plot</source>
+        <translation>Curvanta-Zeichnung</translation>
+    </message>
+    <message>
+        <source>the drawing could not be made</source>
+        <translation>die Zeichnung konnte nicht angefertigt werden</translation>
+    </message>
+</context>
+<context>
     <name>ui::AtomicFile</name>
     <message>
         <source>not a plain file</source>

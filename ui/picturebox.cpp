@@ -1,5 +1,6 @@
 #include "picturebox.h"
 
+#include "drawingrecord.h"
 #include "raster.h"
 #include "runtimeerror.h"
 #include "screen.h"
@@ -132,7 +133,19 @@ void PictureBox::rebuildBackground(bool keepDrawing)
     m_map = Screen::mapping().withDevicePixelRatio(dpr);
     m_background = background;
     m_image = image;
+    if (m_record) {
+        if (!keepDrawing)
+            m_record->clear();
+        m_record->setArea(m_surface->size());
+    }
     markDirty(m_image.rect());
+}
+
+void PictureBox::setRecord(DrawingRecord *record)
+{
+    m_record = record;
+    if (m_record)
+        m_record->setArea(m_surface->size());
 }
 
 void PictureBox::detachImage()
@@ -150,6 +163,8 @@ void PictureBox::detachImage()
 void PictureBox::cls()
 {
     m_image = m_background;
+    if (m_record)
+        m_record->clear();
     markDirty(m_image.rect());
 }
 
@@ -175,6 +190,8 @@ void PictureBox::line(float x1, float y1, float x2, float y2, Colour colour)
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return;
     detachImage();
+    if (m_record)
+        m_record->line(x1, y1, x2, y2, m_drawWidth, colour);
     QPointF p = m_map.toDevice(QPointF(x1, y1));
     QPointF q = m_map.toDevice(QPointF(x2, y2));
     const QColor pen = toQColor(colour);
@@ -206,6 +223,8 @@ void PictureBox::circle(float x, float y, float radius, Colour colour)
         || std::abs(centre.x()) > 1e6 || std::abs(centre.y()) > 1e6 || std::abs(r) > 1e6)
         return;
     detachImage();
+    if (m_record)
+        m_record->circle(x, y, radius, m_drawWidth, colour);
     QPainter painter(&m_image);
     painter.setPen(QPen(toQColor(colour), m_drawWidth));
     painter.drawEllipse(centre, r, r);

@@ -8,6 +8,7 @@
 
 namespace ui {
 
+class DrawingRecord;
 class Surface;
 
 // The drawing surface. Everything drawn goes into a persistent image at the screen's device
@@ -53,6 +54,9 @@ public:
     // Lays `overlay` over the drawing, beneath the controls placed in the box, as large as the
     // box; it takes no mouse input. What it paints never enters the image.
     void addOverlay(QWidget *overlay);
+    // Keeps `record` (or none) told of every Line, Circle and Cls from now on, and of the box's
+    // size; the box does not own it.
+    void setRecord(DrawingRecord *record);
     // For tests: the next image the box needs cannot be allocated, as when memory runs out.
     static void failNextImageAllocation();
 
@@ -80,6 +84,7 @@ private:
     int m_drawWidth = 1;
     bool m_autoRedraw = true;
     TwipsMapping m_map; // onto the image's device pixels
+    DrawingRecord *m_record = nullptr;
 };
 
 } // namespace ui

@@ -1,0 +1,532 @@
+// The plot area as a document: the drawing record beside the surface's image, the graph paper
+// drawn rather than loaded, the sheet as SVG, PDF and sharper rasters, and the table of values.
+// The plot area is the one of plotarea.h (682 x 512 pixels) on the window's cyan and graph paper,
+// at the screen's device pixel ratio: run again with QT_SCALE_FACTOR=2 for a dense screen.
+#include "plot/frame.h"
+#include "plotarea.h"
+#include "sheet/paper.h"
+#include "sheet/sheet.h"
+#include "sheet/valuetable.h"
+#include "sheet/vectorfile.h"
+#include "ui/drawingrecord.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <functional>
+#include <numbers>
+
+namespace {
+
+constexpr int kTolerance = 48; // per channel
+
+bool near(QRgb a, QRgb b)
+{
+    return std::abs(qRed(a) - qRed(b)) <= kTolerance
+            && std::abs(qGreen(a) - qGreen(b)) <= kTolerance
+            && std::abs(qBlue(a) - qBlue(b)) <= kTolerance;
+}
+
+// How alike two pictures of one sheet are: the share of all pixels alike, and the share alike of
+// those that hold drawing in either (a pixel away from its picture's bare sheet), which a fault
+// in the drawing alone moves much further.
+struct Likeness
+{
+    double all = 0;
+    double drawn = 0;
+};
+
+Likeness compare(const QImage &a, const QImage &bareA, const QImage &b, const QImage &bareB)
+{
+    if (a.size() != b.size() || a.size() != bareA.size() || b.size() != bareB.size())
+        return {};
+    qint64 alike = 0, drawn = 0, drawnAlike = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb pa = a.pixel(x, y), pb = b.pixel(x, y);
+            const bool same = near(pa, pb);
+            alike += same;
+            if (!near(pa, bareA.pixel(x, y)) || !near(pb, bareB.pixel(x, y))) {
+                ++drawn;
+                drawnAlike += same;
+            }
+        }
+    }
+    return {double(alike) / (qint64(a.width()) * a.height()),
+            drawn ? double(drawnAlike) / drawn : 1.0};
+}
+
+// The window's plot area with its record: cyan, the graph paper, the axes as start-up draws them.
+struct Window : PlotArea
+{
+    ui::DrawingRecord record;
+    QImage bare; // the surface before anything was drawn
+
+    explicit Window(std::size_t limit = ui::DrawingRecord::kDefaultLimit)
+        : record(ui::Screen::mapping(), limit)
+    {
+        P.setBackColor(sheet::kBackColour);
+        P.setPicture(QStringLiteral(":/graphpaper.jpg"));
+        P.setRecord(&record);
+        bare = P.image().convertToFormat(QImage::Format_RGB32);
+        plot::DrawAxes(P);
+    }
+    ~Window() { P.setRecord(nullptr); }
+
+    void plotWith(const QString &code, const QString &range, const QStringList &boxes)
+    {
+        Text1.setText(code);
+        L4.setCaption(range.section(' ', 0, 0));
+        L5.setCaption(range.section(' ', 1, 1));
+        for (int i = 0; i < 4; ++i)
+            T6[i].setText(boxes[i]);
+        plot();
+    }
+    int scale() const { return qRound(P.image().devicePixelRatio()); }
+    // The sheet drawn as the surface draws, without smoothing the edges.
+    QImage rough() const
+    {
+        QImage image(P.image().size(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        sheet::paintSheet(painter, record, scale());
+        return image;
+    }
+    QImage shown() const { return P.image().convertToFormat(QImage::Format_RGB32); }
+    Likeness likeness(const QImage &drawn) const
+    {
+        ui::DrawingRecord nothing(record.mapping());
+        nothing.setArea(record.area());
+        return compare(drawn, sheet::renderSheet(nothing, scale()), shown(), bare);
+    }
+};
+
+using Scene = std::function<void(Window &)>;
+using Path = std::function<QPointF(double)>;
+
+const QStringList kOneAndAHalf {"1.5", "1.5", "1.5", "1.5"};
+
+void fullRangeSine(Window &w)
+{
+    w.plotWith("2", "-30 30", kOneAndAHalf);
+}
+
+QByteArray run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return process.readAllStandardError() + " (" + program.toUtf8() + " failed)";
+    return {};
+}
+
+QByteArray written(const std::function<QString(QIODevice *)> &write, QString *reason = nullptr)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const QString why = write(&buffer);
+    if (reason)
+        *reason = why;
+    return buffer.data();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Scene)
+Q_DECLARE_METATYPE(Path)
+
+class TestSheet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The same operations on the surface and through the record give the same sheet.
+    void recordMatchesSurface_data()
+    {
+        QTest::addColumn<Scene>("scene");
+        QTest::newRow("axes as start-up draws them") << Scene([](Window &) {});
+        QTest::newRow("full-range bsin: one flat run") << Scene(fullRangeSine);
+        QTest::newRow("btan: steep dots beside its poles")
+                << Scene([](Window &w) { w.plotWith("3", "-30 30", kOneAndAHalf); });
+        QTest::newRow("fast bsin: dots further apart than their width") << Scene([](Window &w) {
+            w.plotWith("2", "-30 30", {"45", "6", "1", "1"});
+        });
+        QTest::newRow("three plots over one another") << Scene([](Window &w) {
+            w.plotWith("8", "-12 12", {"1.5", "1", "1", "1"});
+            w.plotWith("8", "-12 12", {"3", "1", "1", "1"});
+            w.plotWith("9", "-12 12", {"1.5", "1", "1", "1"});
+        });
+        QTest::newRow("cleared and plotted again: axes 5 pixels wide") << Scene([](Window &w) {
+            w.plotWith("1", "-30 30", kOneAndAHalf);
+            plot::P_DblClick(w.P);
+            w.plotWith("11", "-3 3", {"1.5", "0.75", "1", "1"});
+        });
+        QTest::newRow("the area shrinks, then grows again: what it cut off stays cut off")
+                << Scene([](Window &w) {
+                       fullRangeSine(w);
+                       w.P.setWidth(6000);
+                       w.P.setHeight(4000);
+                       w.P.setWidth(10240);
+                       w.P.setHeight(7680);
+                   });
+    }
+
+    void recordMatchesSurface()
+    {
+        QFETCH(Scene, scene);
+        Window w;
+        scene(w);
+        QVERIFY(w.record.isComplete());
+        // Drawn as the surface draws, without smoothing the edges, the two agree on nearly every
+        // pixel drawn on: only where the surface moved a dot to its nearest pixel do they differ.
+        // The smoothed sheet differs from it along every edge, so much more where dots lie apart.
+        const Likeness like = w.likeness(w.rough());
+        const Likeness smooth = w.likeness(sheet::renderSheet(w.record, w.scale()));
+        qInfo("alike: %.2f %% of all pixels, %.2f %% of those drawn on; smoothed %.2f %%, %.2f %%",
+              like.all * 100, like.drawn * 100, smooth.all * 100, smooth.drawn * 100);
+        QVERIFY(like.drawn >= 0.85);
+    }
+
+    // The SVG and the PDF, rasterised by other programs at the surface's size, show its sheet.
+    // Where dots lie apart, which the surface moves to whole pixels, they show the sheet's own
+    // raster instead, as alike as two programs' smoothing of a field of small dots can be.
+    void vectorShowsTheSheet_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<Scene>("scene");
+        QTest::addColumn<bool>("againstSurface");
+        QTest::addColumn<double>("least"); // share of all pixels alike
+        const Scene sineAndTan = [](Window &w) {
+            fullRangeSine(w);
+            w.plotWith("3", "-12 12", kOneAndAHalf);
+        };
+        const Scene apart = [](Window &w) { w.plotWith("2", "-30 30", {"45", "6", "1", "1"}); };
+        QTest::newRow("SVG through rsvg-convert") << "svg" << sineAndTan << true << 0.98;
+        QTest::newRow("PDF through pdftoppm") << "pdf" << sineAndTan << true << 0.98;
+        QTest::newRow("SVG, dots apart") << "svg" << apart << false << 0.98;
+        QTest::newRow("PDF, dots apart") << "pdf" << apart << false << 0.9;
+    }
+
+    void vectorShowsTheSheet()
+    {
+        QFETCH(QString, format);
+        QFETCH(Scene, scene);
+        QFETCH(bool, againstSurface);
+        QFETCH(double, least);
+        Window w;
+        scene(w);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("plot." + format));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QString reason = format == "svg" ? sheet::writeSvg(&file, w.record)
+                                               : sheet::writePdf(&file, w.record);
+        QCOMPARE(reason, QString());
+        file.close();
+        const QSize size = w.P.image().size();
+        // Both at the screen's resolution, so the sheet shows as large as on the screen: the PDF's
+        // page and the SVG's size in millimetres may hold a fraction of a pixel more.
+        const QString dpi = QString::number(1440 / w.record.mapping().toTwips(1.0) * w.scale());
+        const QString png = dir.filePath("plot.png");
+        const QByteArray failure = format == "svg"
+                ? run("rsvg-convert", {"-d", dpi, "-p", dpi, "-o", png, file.fileName()})
+                : run("pdftoppm",
+                      {"-png", "-singlefile", "-r", dpi, file.fileName(), dir.filePath("plot")});
+        QVERIFY2(failure.isEmpty(), failure.constData());
+        const QImage whole = QImage(png).convertToFormat(QImage::Format_RGB32);
+        const QSize beyond = whole.size() - size;
+        QVERIFY2(beyond.width() >= 0 && beyond.height() >= 0 && beyond.width() <= w.scale()
+                         && beyond.height() <= w.scale(),
+                 qPrintable(QString("%1 x %2").arg(whole.width()).arg(whole.height())));
+        const QImage drawn = whole.copy(QRect(QPoint(), size));
+        ui::DrawingRecord nothing(w.record.mapping());
+        nothing.setArea(w.record.area());
+        const QImage bareSheet = sheet::renderSheet(nothing, w.scale());
+        const Likeness like = againstSurface
+                ? w.likeness(drawn)
+                : compare(drawn, bareSheet, sheet::renderSheet(w.record, w.scale()), bareSheet);
+        qInfo("alike: %.2f %% of all pixels, %.2f %% of those drawn on", like.all * 100,
+              like.drawn * 100);
+        QVERIFY(like.all >= least);
+        QVERIFY(like.drawn >= 0.7);
+        if (format == "pdf") {
+            // Drawn, not a picture of the drawing.
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(!file.readAll().contains("/Subtype /Image"));
+        }
+    }
+
+    // Four times the pixels are four times the detail, not the plot area's pixels made larger.
+    void scaledRasterIsSharp()
+    {
+        Window w;
+        w.plotWith("2", "-6 6", {"3", "3", "1", "1"});
+        constexpr int kScale = 4;
+        const QImage large = sheet::renderSheet(w.record, w.scale() * kScale);
+        QCOMPARE(large.size(), w.P.image().size() * kScale);
+        // As many more dots to the inch, so that it prints as large.
+        constexpr double kInch = 0.0254; // metres
+        QCOMPARE(qRound(large.dotsPerMeterX() * kInch),
+                 qRound(1440 / w.record.mapping().toTwips(1.0) * w.scale() * kScale));
+        // Along a dot's edge an upscaled picture has whole blocks of one colour; this one has
+        // blocks that are part red, part not.
+        const auto red = [&](int x, int y) {
+            const QRgb c = large.pixel(x, y);
+            return qRed(c) > 200 && qGreen(c) < 128 && qBlue(c) < 128;
+        };
+        int touched = 0, mixed = 0;
+        for (int by = 0; by + kScale <= large.height(); by += kScale) {
+            for (int bx = 0; bx + kScale <= large.width(); bx += kScale) {
+                int reds = 0;
+                for (int y = by; y < by + kScale; ++y)
+                    for (int x = bx; x < bx + kScale; ++x)
+                        reds += red(x, y);
+                touched += reds > 0;
+                mixed += reds > 0 && reds < kScale * kScale;
+            }
+        }
+        qInfo("%d of %d blocks with red in them are part red", mixed, touched);
+        QVERIFY(touched > 1000);
+        QVERIFY(mixed > touched / 10);
+        // ... and shows the same sheet.
+        const QImage small
+                = large.scaled(w.P.image().size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QVERIFY(w.likeness(small).all >= 0.98);
+    }
+
+    void scaleOutOfRange_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("0") << 0;
+        QTest::newRow("9") << 9;
+    }
+
+    void scaleOutOfRange()
+    {
+        QFETCH(int, scale);
+        Window w;
+        QString reason;
+        QVERIFY(sheet::renderSheet(w.record, scale, &reason).isNull());
+        QVERIFY(reason.contains("1 to 8"));
+    }
+
+    // Print: the sheet centred on the page, scaled to fit, and nothing of it beyond its place.
+    void fittedOnPage()
+    {
+        Window w;
+        fullRangeSine(w);
+        const QRgb none = qRgb(1, 2, 3);
+        QImage page(2000, 1000, QImage::Format_RGB32);
+        page.fill(none);
+        QPainter painter(&page);
+        sheet::paintSheetFitted(painter, w.record, QRectF(0, 100, 2000, 800));
+        painter.end();
+        // 682 x 512 pixels scaled to 800 high are 1065.6 wide, centred: from 467.2 to 1532.8.
+        const QRect place(468, 100, 1064, 800);
+        for (int y = 0; y < page.height(); y += 3) {
+            for (int x = 0; x < page.width(); ++x) {
+                const bool untouched = page.pixel(x, y) == none;
+                if ((place.contains(x, y) && untouched)
+                    || (!place.adjusted(-1, -1, 1, 1).contains(x, y) && !untouched))
+                    QFAIL(qPrintable(QString("pixel %1, %2").arg(x).arg(y)));
+            }
+        }
+        // The dot at x = 0 lies on the centre of the place, in the paper's proportions.
+        QCOMPARE(page.pixel(1000, 500), qRgb(255, 0, 0));
+    }
+
+    // The paper drawn at 1x and 2x is the paper the window loads.
+    void paperMatchesPicture_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<int>("scale");
+        QTest::newRow("1x") << ":/graphpaper.jpg" << 1;
+        QTest::newRow("2x") << ":/graphpaper@2x.jpg" << 2;
+    }
+
+    void paperMatchesPicture()
+    {
+        QFETCH(QString, picture);
+        QFETCH(int, scale);
+        const QImage loaded = QImage(picture).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(loaded.size(), sheet::Paper::size * scale);
+        QImage drawn(loaded.size(), QImage::Format_RGB32);
+        drawn.fill(Qt::black);
+        QPainter painter(&drawn);
+        sheet::paintPaper(painter, scale, QRectF(QPointF(), QSizeF(sheet::Paper::size)));
+        painter.end();
+        qint64 alike = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                alike += near(drawn.pixel(x, y), loaded.pixel(x, y));
+        const double share = double(alike) / (qint64(drawn.width()) * drawn.height());
+        qInfo("alike: %.4f %%", share * 100);
+        QVERIFY(share >= 0.9999);
+    }
+
+    // A run stands for its dots: at eight times the size it covers what they cover.
+    void runLooksLikeItsDots_data()
+    {
+        QTest::addColumn<int>("dots");
+        QTest::addColumn<Path>("path"); // t from 0 to 1 -> pixels
+        QTest::newRow("flat: a twentieth of a pixel apart") << 2000 << Path([](double t) {
+            return QPointF(10 + 100 * t, 60 + 20 * std::sin(100 * t / 8));
+        });
+        QTest::newRow("bending sharply") << 2000 << Path([](double t) {
+            return QPointF(10 + 100 * t, 20 + 80 * std::abs(std::sin(100 * t / 12)));
+        });
+        QTest::newRow("steep: dots just over a pixel apart")
+                << 100 << Path([](double t) { return QPointF(10 + 50 * t, 10 + 100 * t); });
+        QTest::newRow("dots just under a pixel apart")
+                << 120 << Path([](double t) { return QPointF(10 + 50 * t, 10 + 100 * t); });
+        QTest::newRow("steep: dots 1.6 pixels apart")
+                << 70 << Path([](double t) { return QPointF(10 + 50 * t, 10 + 100 * t); });
+        QTest::newRow("steep: dots three pixels apart")
+                << 40 << Path([](double t) { return QPointF(10 + 50 * t, 10 + 100 * t); });
+        QTest::newRow("back and forth") << 4000 << Path([](double t) {
+            return QPointF(60 + 30 * std::sin(6 * std::numbers::pi * t), 20 + 80 * t);
+        });
+        QTest::newRow("round a tight circle") << 3000 << Path([](double t) {
+            const double a = 6 * std::numbers::pi * t;
+            return QPointF(60 + 4 * std::cos(a), 60 + 4 * std::sin(a));
+        });
+    }
+
+    void runLooksLikeItsDots()
+    {
+        QFETCH(int, dots);
+        QFETCH(Path, path);
+        ui::DrawingRecord record(ui::TwipsMapping(15));
+        record.setArea(QSize(120, 120));
+        for (int i = 0; i < dots; ++i) {
+            const QPointF at = path(double(i) / dots) * 15;
+            record.line(at.x(), at.y(), at.x() - 0.001f, at.y() + 0.001f, 5, ui::rgb(255, 0, 0));
+        }
+        // Both without smoothing, which smoothing each dot's edge over and over would darken.
+        constexpr double kScale = 8;
+        QImage white(record.area() * kScale, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QImage drawn = white, each = white;
+        QPainter painter(&drawn);
+        record.paint(painter, kScale);
+        painter.end();
+        painter.begin(&each);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::red);
+        for (int i = 0; i < dots; ++i)
+            painter.drawEllipse(path(double(i) / dots) * kScale, 2.5 * kScale, 2.5 * kScale);
+        painter.end();
+        const Likeness like = compare(drawn, white, each, white);
+        qInfo("alike: %.3f %% of those drawn on", like.drawn * 100);
+        QVERIFY(like.drawn >= 0.98);
+    }
+
+    // Memory: a curve plotted again costs nothing more; a record past its limit lets go of
+    // everything and says so until the next clear.
+    void sameCurveAgainCostsNothing()
+    {
+        Window w;
+        fullRangeSine(w);
+        const std::size_t once = w.record.bytes();
+        qInfo("one full-range bsin: %zu bytes", once);
+        QVERIFY(once < 4096); // as separate dots, the 13,000 in the area would take 104,000
+        for (int i = 0; i < 30; ++i)
+            fullRangeSine(w);
+        qInfo("thirty-one: %zu bytes", w.record.bytes());
+        // At most the curve being drawn, the one it covers, and what was dropped before.
+        QVERIFY(w.record.bytes() <= 3 * once);
+        QVERIFY(w.likeness(w.rough()).drawn >= 0.9);
+    }
+
+    void pastItsLimitTheRecordGivesUp()
+    {
+        Window w(32 * 1024);
+        int plots = 0;
+        for (; w.record.isComplete() && plots < 40; ++plots)
+            w.plotWith("2", "-6 6", {QString::number(30 + plots), "3", "1", "1"});
+        QVERIFY(!w.record.isComplete());
+        QCOMPARE(w.record.bytes(), std::size_t(0));
+        QVERIFY(plots > 1);
+        // Every output that needs it says why, and writes nothing.
+        for (const auto &write : {sheet::writeSvg, sheet::writePdf}) {
+            QString reason;
+            QVERIFY(written([&](QIODevice *d) { return write(d, w.record); }, &reason).isEmpty());
+            QVERIFY(reason.contains("clear the plot area"));
+        }
+        QString reason;
+        QVERIFY(sheet::renderSheet(w.record, 2, &reason).isNull());
+        QVERIFY(!reason.isEmpty());
+        // Drawing on does not bring it back; clearing does.
+        plot::DrawAxes(w.P);
+        QVERIFY(!w.record.isComplete());
+        QCOMPARE(w.record.bytes(), std::size_t(0));
+        plot::P_DblClick(w.P);
+        QVERIFY(w.record.isComplete());
+        fullRangeSine(w);
+        QVERIFY(w.likeness(w.rough()).drawn >= 0.9);
+    }
+
+    // The table of values: RFC 4180 quoting, numbers in the C locale that read back exactly.
+    void table_data()
+    {
+        QTest::addColumn<QString>("function");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<QByteArray>("row");
+        QTest::newRow("plain text, a negative number")
+                << "bsin(ax)" << 0.5 << -1.0 << QByteArray("1,bsin(ax),0.5,-1");
+        QTest::newRow("a comma: quoted") << "a,b" << 0.0 << 2.0 << QByteArray("1,\"a,b\",0,2");
+        QTest::newRow("quotes: doubled inside quotes")
+                << "say \"hi\"" << 1.0 << 1.0 << QByteArray("1,\"say \"\"hi\"\"\",1,1");
+        QTest::newRow("a line break: quoted")
+                << "a\nb" << 1.0 << 1.0 << QByteArray("1,\"a\nb\",1,1");
+        QTest::newRow("every digit that reads back the same")
+                << "ax" << 0.1 + 0.2 << -24.999000000000002
+                << QByteArray("1,ax,0.30000000000000004,-24.999000000000002");
+        QTest::newRow("large and small: no group separators")
+                << "a(e^bx)" << 12345.5 << 1.5e-7 << QByteArray("1,a(e^bx),12345.5,1.5e-07");
+    }
+
+    void table()
+    {
+        QFETCH(QString, function);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(QByteArray, row);
+        // German writes 1,5 and 12.345,5: none of that may reach the file.
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const QByteArray out = written([&](QIODevice *d) {
+            return sheet::writeTable(d, {{1, function, x, y}});
+        });
+        QLocale::setDefault(before);
+        QCOMPARE(out, "plot,function,x,y\r\n" + row + "\r\n");
+        const QList<QByteArray> fields = out.split('\n').value(out.count('\n') - 1).split(',');
+        QCOMPARE(fields.value(fields.size() - 2).toDouble(), x);
+        QCOMPARE(fields.value(fields.size() - 1).trimmed().toDouble(), y);
+    }
+
+    void tableRowsInOrder()
+    {
+        const QByteArray out = written([](QIODevice *d) {
+            return sheet::writeTable(d, {{1, "ax", 1, 2}, {1, "ax", 3, 4}, {2, "a,x", 5, 6}});
+        });
+        QCOMPARE(out, "plot,function,x,y\r\n1,ax,1,2\r\n1,ax,3,4\r\n2,\"a,x\",5,6\r\n");
+    }
+
+    // A device that takes nothing gives a reason, not a success.
+    void deviceThatCannotWrite()
+    {
+        Window w;
+        QBuffer readOnly;
+        readOnly.open(QIODevice::ReadOnly);
+        QVERIFY(!sheet::writeTable(&readOnly, {{1, "ax", 1, 2}}).isEmpty());
+        QVERIFY(!sheet::writeSvg(&readOnly, w.record).isEmpty());
+        QVERIFY(!sheet::writePdf(nullptr, w.record).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestSheet)
+#include "tst_sheet.moc"

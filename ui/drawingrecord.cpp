@@ -1,0 +1,462 @@
+#include "drawingrecord.h"
+
+#include <QHashFunctions>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+#include <optional>
+
+namespace ui {
+
+namespace {
+
+// How far, in pixels, a run's straight pieces may cut across the dots it stands for.
+constexpr double kTolerance = 1.0 / 100;
+// How deep, in pixels, the notch between two neighbouring dots may be for a run to join them.
+constexpr double kNotch = 1.0 / 20;
+
+// The furthest apart two dots of a pen `width` pixels wide may lie for a run to join them: the
+// stroke between them fills no more than kNotch beyond the two round dots.
+double joinGap(int width)
+{
+    const double r = width / 2.0;
+    return 2 * std::sqrt(r * r - (r - kNotch) * (r - kNotch));
+}
+
+// Clips the segment p-q to `bounds` (Liang-Barsky); false when nothing of it is inside.
+bool clipSegment(QPointF &p, QPointF &q, const QRectF &bounds)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = q.x() - p.x(), dy = q.y() - p.y();
+    const double edges[4][2] = {{-dx, p.x() - bounds.left()},
+                                {dx, bounds.right() - p.x()},
+                                {-dy, p.y() - bounds.top()},
+                                {dy, bounds.bottom() - p.y()}};
+    for (const auto &[step, room] : edges) {
+        if (step == 0) {
+            if (room < 0)
+                return false;
+            continue;
+        }
+        const double t = room / step;
+        if (step < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF start = p;
+    p = start + QPointF(dx * t0, dy * t0);
+    q = start + QPointF(dx * t1, dy * t1);
+    return true;
+}
+
+QPen roundPen(Colour colour, double width)
+{
+    return QPen(toQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+} // namespace
+
+DrawingRecord::DrawingRecord(TwipsMapping mapping, std::size_t limit)
+    : m_mapping(mapping), m_limit(limit)
+{ }
+
+QPointF DrawingRecord::pixels(Point p) const
+{
+    return QPointF(m_mapping.toPixels(p.x), m_mapping.toPixels(p.y));
+}
+
+bool DrawingRecord::reaches(const QRectF &b) const
+{
+    return b.right() > 0 && b.bottom() > 0 && b.left() < m_area.width()
+            && b.top() < m_area.height();
+}
+
+void DrawingRecord::line(float x1, float y1, float x2, float y2, int width, Colour colour)
+{
+    if (m_gaveUp || !std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2)
+        || !std::isfinite(y2))
+        return;
+    QPointF p = pixels({x1, y1});
+    QPointF q = pixels({x2, y2});
+    if (std::abs(q.x() - p.x()) < 1 && std::abs(q.y() - p.y()) < 1) {
+        dot({x1, y1}, width, colour);
+        return;
+    }
+    // Cut where it leaves the area by more than the pen reaches, so that no end lies far away.
+    const double reach = width + 1.0;
+    if (!clipSegment(p, q,
+                     QRectF(QPointF(), QSizeF(m_area)).adjusted(-reach, -reach, reach, reach)))
+        return;
+    seal();
+    const auto twips = [this](QPointF at) {
+        return Point {float(m_mapping.toTwips(at.x())), float(m_mapping.toTwips(at.y()))};
+    };
+    openItem(Kind::Line, width, colour, 0, twips(p));
+    m_points.push_back(twips(q));
+    ++m_items.back().count;
+    seal();
+    checkLimit();
+}
+
+void DrawingRecord::circle(float x, float y, float radius, int width, Colour colour)
+{
+    const QPointF centre = pixels({x, y});
+    const double r = m_mapping.toPixels(radius);
+    // The surface draws no circle this far out either.
+    constexpr double kFar = 1e6;
+    if (m_gaveUp || !std::isfinite(centre.x()) || !std::isfinite(centre.y()) || !std::isfinite(r)
+        || std::abs(centre.x()) > kFar || std::abs(centre.y()) > kFar || std::abs(r) > kFar)
+        return;
+    const double reach = std::abs(r) + width;
+    if (!reaches(QRectF(centre.x() - reach, centre.y() - reach, 2 * reach, 2 * reach)))
+        return;
+    seal();
+    openItem(Kind::Circle, width, colour, radius, {x, y});
+    seal();
+    checkLimit();
+}
+
+void DrawingRecord::dot(Point p, int width, Colour colour)
+{
+    const QPointF at = pixels(p);
+    const double r = width / 2.0;
+    if (!reaches(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r)))
+        return;
+    if (m_open && m_items.back().width == width && m_items.back().colour == colour) {
+        Item &open = m_items.back();
+        const QPointF gap = at - m_lastDot;
+        if (std::hypot(gap.x(), gap.y()) <= joinGap(width)) {
+            if (open.kind == Kind::Dots) {
+                // The last separate dot starts a run with this one.
+                const Point last = m_points.back();
+                if (open.count == 1) {
+                    open.kind = Kind::Run;
+                } else {
+                    m_points.pop_back();
+                    --open.count;
+                    seal();
+                    openItem(Kind::Run, width, colour, 0, last);
+                }
+                m_anchor = m_lastDot;
+                m_floating = false;
+            }
+            extendRun(p);
+            m_lastDot = at;
+            checkLimit();
+            return;
+        }
+        if (open.kind == Kind::Dots) {
+            m_points.push_back(p);
+            ++open.count;
+            m_lastDot = at;
+            checkLimit();
+            return;
+        }
+    }
+    seal();
+    openItem(Kind::Dots, width, colour, 0, p);
+    m_lastDot = at;
+    checkLimit();
+}
+
+void DrawingRecord::extendRun(Point p)
+{
+    const QPointF at = pixels(p);
+    if (m_floating) {
+        const QPointF d = at - m_anchor;
+        const double reach = std::hypot(d.x(), d.y());
+        if (reach <= kTolerance)
+            return;
+        const double turn
+                = std::remainder(std::atan2(d.y(), d.x()) - m_direction, 2 * std::numbers::pi);
+        if (turn >= m_low && turn <= m_high && reach >= m_reach) {
+            m_points.back() = p;
+            const double spread = std::asin(kTolerance / reach);
+            m_low = std::max(m_low, turn - spread);
+            m_high = std::min(m_high, turn + spread);
+            m_reach = reach;
+            return;
+        }
+        // The floating vertex has to stay; the run goes on from it.
+        m_anchor = pixels(m_points.back());
+        m_floating = false;
+    }
+    const QPointF d = at - m_anchor;
+    const double reach = std::hypot(d.x(), d.y());
+    if (reach <= kTolerance)
+        return;
+    m_points.push_back(p);
+    ++m_items.back().count;
+    m_floating = true;
+    m_direction = std::atan2(d.y(), d.x());
+    m_high = std::asin(kTolerance / reach);
+    m_low = -m_high;
+    m_reach = reach;
+}
+
+void DrawingRecord::openItem(Kind kind, int width, Colour colour, float radius, Point p)
+{
+    m_items.push_back({kind, true, width, colour, radius, quint32(m_points.size()), 1});
+    m_points.push_back(p);
+    ++m_live;
+    m_open = true;
+    m_floating = false;
+}
+
+void DrawingRecord::seal()
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    m_floating = false;
+    const auto index = quint32(m_items.size() - 1);
+    dropCovered(index);
+    m_sealed.emplace(shapeHash(m_items[index]), index);
+    // What was dropped stays in place until it would be half of all that is kept.
+    if (m_deadItems * sizeof(Item) + m_deadPoints * sizeof(Point) > bytes() / 2)
+        compact();
+}
+
+void DrawingRecord::dropCovered(quint32 index)
+{
+    const Item &item = m_items[index];
+    auto [from, to] = m_sealed.equal_range(shapeHash(item));
+    for (auto it = from; it != to; ++it) {
+        Item &earlier = m_items[it->second];
+        if (sameShape(earlier, item)) {
+            // Painted over entirely by the new one: nothing of it can show.
+            earlier.live = false;
+            --m_live;
+            ++m_deadItems;
+            m_deadPoints += earlier.count;
+            m_sealed.erase(it);
+            return;
+        }
+    }
+}
+
+bool DrawingRecord::sameShape(const Item &a, const Item &b) const
+{
+    return a.kind == b.kind && a.width == b.width && a.count == b.count
+            && std::memcmp(&a.radius, &b.radius, sizeof a.radius) == 0
+            && std::memcmp(&m_points[a.first], &m_points[b.first], a.count * sizeof(Point)) == 0;
+}
+
+std::size_t DrawingRecord::shapeHash(const Item &item) const
+{
+    quint32 radius;
+    std::memcpy(&radius, &item.radius, sizeof radius);
+    const size_t seed = qHashMulti(0, int(item.kind), item.width, radius, item.count);
+    return qHashBits(&m_points[item.first], item.count * sizeof(Point), seed);
+}
+
+void DrawingRecord::compact()
+{
+    std::vector<Item> items;
+    std::vector<Point> points;
+    std::vector<std::size_t> liveBefore(m_items.size() + 1, 0);
+    items.reserve(m_live);
+    points.reserve(m_points.size() - m_deadPoints);
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        liveBefore[i + 1] = liveBefore[i] + (m_items[i].live ? 1 : 0);
+        if (!m_items[i].live)
+            continue;
+        Item item = m_items[i];
+        const auto from = m_points.begin() + item.first;
+        item.first = quint32(points.size());
+        points.insert(points.end(), from, from + item.count);
+        items.push_back(item);
+    }
+    std::vector<Clip> clips;
+    for (Clip clip : m_clips) {
+        clip.items = liveBefore[clip.items];
+        if (clip.items == 0)
+            continue;
+        if (!clips.empty() && clips.back().items == clip.items)
+            clips.back().area &= clip.area;
+        else
+            clips.push_back(clip);
+    }
+    m_items = std::move(items);
+    m_points = std::move(points);
+    m_clips = std::move(clips);
+    m_deadItems = 0;
+    m_deadPoints = 0;
+    m_sealed.clear();
+    const std::size_t sealed = m_items.size() - (m_open ? 1 : 0);
+    for (std::size_t i = 0; i < sealed; ++i)
+        m_sealed.emplace(shapeHash(m_items[i]), quint32(i));
+}
+
+std::size_t DrawingRecord::bytes() const
+{
+    // A hash node holds its key, its value and the link to the next.
+    constexpr std::size_t kNode = sizeof(void *) + sizeof(std::size_t) + 2 * sizeof(quint32);
+    return m_items.size() * sizeof(Item) + m_points.size() * sizeof(Point)
+            + m_clips.size() * sizeof(Clip) + m_sealed.size() * kNode;
+}
+
+void DrawingRecord::checkLimit()
+{
+    if (bytes() <= m_limit)
+        return;
+    if (m_deadItems > 0)
+        compact();
+    if (bytes() <= m_limit)
+        return;
+    clear();
+    m_gaveUp = true;
+}
+
+void DrawingRecord::clear()
+{
+    m_items = {};
+    m_points = {};
+    m_clips = {};
+    m_sealed = {};
+    m_live = 0;
+    m_deadItems = 0;
+    m_deadPoints = 0;
+    m_open = false;
+    m_floating = false;
+    m_gaveUp = false;
+}
+
+void DrawingRecord::setArea(QSize pixels)
+{
+    if (pixels == m_area)
+        return;
+    seal();
+    if (m_live > 0) {
+        const QRectF before {QPointF(), QSizeF(m_area)};
+        if (!m_clips.empty() && m_clips.back().items == m_items.size())
+            m_clips.back().area &= before;
+        else
+            m_clips.push_back({m_items.size(), before});
+    }
+    m_area = pixels;
+}
+
+QRectF DrawingRecord::bounds(const Item &item) const
+{
+    const auto first = m_points.begin() + item.first;
+    const auto [left, right] = std::minmax_element(first, first + item.count,
+                                                   [](Point a, Point b) { return a.x < b.x; });
+    const auto [top, bottom] = std::minmax_element(first, first + item.count,
+                                                   [](Point a, Point b) { return a.y < b.y; });
+    const double reach = std::abs(m_mapping.toPixels(item.radius)) + item.width / 2.0;
+    return QRectF(pixels({left->x, top->y}), pixels({right->x, bottom->y}))
+            .adjusted(-reach, -reach, reach, reach);
+}
+
+void DrawingRecord::paint(QPainter &painter, double scale) const
+{
+    if (m_gaveUp)
+        return;
+    // What each item is clipped to: every area the surface has had since it was drawn.
+    std::vector<std::optional<QRectF>> clipFrom(m_clips.size() + 1);
+    for (std::size_t j = m_clips.size(); j-- > 0;)
+        clipFrom[j] = clipFrom[j + 1] ? m_clips[j].area & *clipFrom[j + 1] : m_clips[j].area;
+    painter.save();
+    std::size_t j = 0;
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        while (j < m_clips.size() && i >= m_clips[j].items)
+            ++j;
+        const Item &item = m_items[i];
+        if (!item.live)
+            continue;
+        const std::optional<QRectF> &clip = clipFrom[j];
+        if (!clip || clip->contains(bounds(item))) {
+            paintItem(painter, item, scale);
+            continue;
+        }
+        // Cut geometrically rather than by the painter's clip, which not every device keeps.
+        QPainterPath inside;
+        inside.addRect(QRectF(clip->topLeft() * scale, clip->size() * scale));
+        painter.fillPath(outline(item, scale).intersected(inside), toQColor(item.colour));
+    }
+    painter.restore();
+}
+
+void DrawingRecord::paintItem(QPainter &painter, const Item &item, double scale) const
+{
+    const double k = m_mapping.toPixels(scale);
+    const auto at = [this, k](quint32 i) { return QPointF(m_points[i].x, m_points[i].y) * k; };
+    const double width = item.width * scale;
+    switch (item.kind) {
+    case Kind::Line:
+        painter.setPen(roundPen(item.colour, width));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawLine(at(item.first), at(item.first + 1));
+        return;
+    case Kind::Circle:
+        painter.setPen(QPen(toQColor(item.colour), width));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(at(item.first), item.radius * k, item.radius * k);
+        return;
+    case Kind::Run:
+        if (item.count > 1) {
+            QPolygonF run;
+            run.reserve(item.count);
+            for (quint32 i = item.first; i < item.first + item.count; ++i)
+                run.append(at(i));
+            painter.setPen(roundPen(item.colour, width));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPolyline(run);
+            return;
+        }
+        break;
+    case Kind::Dots:
+        break;
+    }
+    const QPaintEngine *engine = painter.paintEngine();
+    if (engine && engine->type() == QPaintEngine::Pdf) {
+        // A PDF writes an ellipse as four curves; a dot as a short stroke with round caps, as the
+        // program draws it, takes a tenth of that.
+        painter.setPen(roundPen(item.colour, width));
+        painter.setBrush(Qt::NoBrush);
+        const QPointF step(0, width / 1000);
+        for (quint32 i = item.first; i < item.first + item.count; ++i)
+            painter.drawLine(at(i), at(i) + step);
+        return;
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(toQColor(item.colour));
+    for (quint32 i = item.first; i < item.first + item.count; ++i)
+        painter.drawEllipse(at(i), width / 2, width / 2);
+}
+
+QPainterPath DrawingRecord::outline(const Item &item, double scale) const
+{
+    const double k = m_mapping.toPixels(scale);
+    const auto at = [this, k](quint32 i) { return QPointF(m_points[i].x, m_points[i].y) * k; };
+    const double width = item.width * scale;
+    QPainterPath path;
+    if (item.kind == Kind::Circle) {
+        path.addEllipse(at(item.first), item.radius * k, item.radius * k);
+        QPainterPathStroker stroker(QPen(Qt::black, width));
+        return stroker.createStroke(path);
+    }
+    if (item.kind == Kind::Dots || item.count == 1) {
+        for (quint32 i = item.first; i < item.first + item.count; ++i)
+            path.addEllipse(at(i), width / 2, width / 2);
+        return path;
+    }
+    path.moveTo(at(item.first));
+    for (quint32 i = item.first + 1; i < item.first + item.count; ++i)
+        path.lineTo(at(i));
+    QPainterPathStroker stroker(roundPen(item.colour, width));
+    return stroker.createStroke(path);
+}
+
+} // namespace ui
