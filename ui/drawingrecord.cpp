@@ -1,5 +1,7 @@
 #include "drawingrecord.h"
 
+#include "raster.h"
+
 #include <QHashFunctions>
 #include <QPaintEngine>
 #include <QPainter>
@@ -28,35 +30,6 @@ double joinGap(int width)
 {
     const double r = width / 2.0;
     return 2 * std::sqrt(r * r - (r - kNotch) * (r - kNotch));
-}
-
-// Clips the segment p-q to `bounds` (Liang-Barsky); false when nothing of it is inside.
-bool clipSegment(QPointF &p, QPointF &q, const QRectF &bounds)
-{
-    double t0 = 0, t1 = 1;
-    const double dx = q.x() - p.x(), dy = q.y() - p.y();
-    const double edges[4][2] = {{-dx, p.x() - bounds.left()},
-                                {dx, bounds.right() - p.x()},
-                                {-dy, p.y() - bounds.top()},
-                                {dy, bounds.bottom() - p.y()}};
-    for (const auto &[step, room] : edges) {
-        if (step == 0) {
-            if (room < 0)
-                return false;
-            continue;
-        }
-        const double t = room / step;
-        if (step < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    const QPointF start = p;
-    p = start + QPointF(dx * t0, dy * t0);
-    q = start + QPointF(dx * t1, dy * t1);
-    return true;
 }
 
 QPen roundPen(Colour colour, double width)

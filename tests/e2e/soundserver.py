@@ -78,12 +78,12 @@ class SoundServer:
         self.recording = path
         if os.path.exists(path):
             os.remove(path)  # its size tells when the recording has begun
-        spec = ["--format=s16le", f"--rate={RATE}", "--channels=2", "--raw"]
+        stream_format = ["--format=s16le", f"--rate={RATE}", "--channels=2", "--raw"]
         self.silence = subprocess.Popen(
-            ["pacat", "--playback", "--latency-msec=10", *spec, "/dev/zero"],
+            ["pacat", "--playback", "--latency-msec=10", *stream_format, "/dev/zero"],
             env=self.client_env(), stdin=subprocess.DEVNULL)
         self.recorder = subprocess.Popen(
-            ["parec", "--device=" + SINK + ".monitor", "--latency-msec=20", *spec, path],
+            ["parec", "--device=" + SINK + ".monitor", "--latency-msec=20", *stream_format, path],
             env=self.client_env(), stdin=subprocess.DEVNULL)
         # The recording has begun once the silence reaches the file.
         deadline = time.monotonic() + 10
