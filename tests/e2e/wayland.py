@@ -21,7 +21,7 @@ import tempfile
 import time
 
 from e2e import sine
-from xsession import SCREEN_H, SCREEN_W, Image, Layout, is_cyan, is_dark
+from xsession import SCREEN_H, SCREEN_W, Image, Layout, end, is_cyan, is_dark
 
 APP_ID = "io.github.curvanta.Curvanta"  # the launcher's name, data/APP_ID.desktop
 LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
@@ -175,12 +175,7 @@ class Compositor:
 
     def stop(self):
         for process in reversed(self.processes):
-            process.terminate()
-            try:
-                process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
+            end(process)
         shutil.rmtree(self.folder, ignore_errors=True)
 
 

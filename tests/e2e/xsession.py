@@ -104,6 +104,16 @@ def painted(image):
     return image.pixel(w - 2, h - 2) != (0, 0, 0) and (is_white(paper) or is_cyan(paper))
 
 
+def end(process):
+    """Ends a child process: asked first, killed if it has not gone within 5 s."""
+    process.terminate()
+    try:
+        process.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
 class Session:
     """Xvfb on a display of its own choosing, the program on it, the means to drive and watch."""
 
@@ -143,12 +153,7 @@ class Session:
 
     def stop(self):
         for proc in filter(None, (self.app, self.xvfb)):
-            proc.terminate()
-            try:
-                proc.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                proc.kill()
-                proc.wait()
+            end(proc)
 
     def __enter__(self):
         try:
