@@ -2,5 +2,6 @@
 
 Program::Program()
 {
+    plotExport.keepWithClear([this] { return drawn.keepForUndo(); });
     plotExport.keepWithClear([this] { return accessibility.keepForUndo(); });
 }

@@ -2,6 +2,7 @@
 
 #include "access/accessibility.h"
 #include "app/form1.h"
+#include "drawn/drawn.h"
 #include "export/plotexport.h"
 
 // The window as designed, with what is built around it: what makes it readable by everyone, and
@@ -12,6 +13,7 @@ public:
     Program();
 
     Form1 form;
+    Drawn drawn {form};
     Accessibility accessibility {form};
     PlotExport plotExport {form};
 };

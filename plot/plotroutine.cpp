@@ -92,6 +92,8 @@ void noteRequest(const PlotControls &c, double from, double to)
         record.coefficients.emplace_back(QLatin1Char(*letter), c.T6[*letter - 'a']->text());
     record.from = from;
     record.to = to;
+    record.mapping.reset();
+    record.dots.clear();
 }
 
 } // namespace
@@ -150,6 +152,8 @@ void Cp_Click(const PlotControls &c)
             c.P.line(checked::toSingle(X), checked::toSingle(Y),
                      checked::toSingle(checked::sub(X, 0.001)),
                      checked::toSingle(checked::add(Y, 0.001)), kDotColour);
+            if (c.record)
+                c.record->dots.push_back(y);
         }
     } catch (const ui::RuntimeError &) {
         if (c.record)

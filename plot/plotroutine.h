@@ -30,7 +30,20 @@ struct PlotRecord
     double to = 0;
     std::optional<GraphMapping> mapping;
     double x = 0;
+    // The ordinate of each dot drawn, in the order drawn. The first dot lies at x = `from`, and
+    // each next one a step of 0.001 further, added as the walk adds it: forEachDot gives both.
+    std::vector<double> dots;
 };
+
+// Calls f(x, y) for each dot the walk drew, in order, at the graph coordinates it plotted.
+template<typename F> void forEachDot(const PlotRecord &record, F &&f)
+{
+    double x = record.from;
+    for (const double y : record.dots) {
+        f(x, y);
+        x += 0.001;
+    }
+}
 
 struct PlotControls
 {
