@@ -101,6 +101,11 @@ void PlotExport::undoClear()
         part();
 }
 
+void PlotExport::addToMenu(QAction *action)
+{
+    m_menu->addAction(action);
+}
+
 PlotExport::PlotExport(Form1 &form) : m_form(form)
 {
     form.beforePlot([this] { m_erased.reset(); });
@@ -113,7 +118,7 @@ PlotExport::PlotExport(Form1 &form) : m_form(form)
     form.afterClear([this] { m_erased = std::exchange(m_clearing, {}); });
 
     QWidget *area = form.P.widget();
-    auto *menu = new QMenu(area);
+    auto *menu = m_menu = new QMenu(area);
     struct Entry
     {
         const char *text;

@@ -9,6 +9,8 @@
 #include <vector>
 
 class Form1;
+class QAction;
+class QMenu;
 class QPrinter;
 class QString;
 
@@ -47,6 +49,8 @@ public:
     // back.
     using Restore = std::function<void()>;
     void keepWithClear(std::function<Restore()> keep) { m_keepers.push_back(std::move(keep)); }
+    // Adds an entry that another addition offers to the plot area's context menu, after its own.
+    void addToMenu(QAction *action);
 
 private:
     struct Snapshot
@@ -55,6 +59,7 @@ private:
         std::vector<Restore> parts;
     };
     Form1 &m_form;
+    QMenu *m_menu = nullptr;
     std::vector<std::function<Restore()>> m_keepers;
     // What the last clear erased, kept until the next plot.
     std::optional<Snapshot> m_erased;
