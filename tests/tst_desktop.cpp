@@ -100,7 +100,9 @@ private slots:
         {
             QImage image;
             QString description;
-            QString tooltip; // under the pointer at the centre; empty where none is shown
+            QString tooltip;     // under the pointer at the centre; empty where none is shown
+            std::size_t dots;    // kept for output and sound
+            std::size_t drawing; // bytes kept as drawing
         };
         QWidget *area = form.P.widget();
         QList<Seen> seen;
@@ -118,14 +120,41 @@ private slots:
             for (QPoint to : {QPoint(1, 1), area->rect().center()}) // moved: a move it sees
                 QTest::mouseMove(area, to);
             seen << Seen {form.P.image(), spoken(area, QAccessible::Description),
-                          QToolTip::isVisible() ? QToolTip::text() : QString()};
+                          QToolTip::isVisible() ? QToolTip::text() : QString(),
+                          program.drawn.table().size(), program.drawn.drawing().bytes()};
         }
         QVERIFY(seen.last().image == seen[as].image);
         QCOMPARE(seen.last().description, seen[as].description);
         QCOMPARE(seen.last().tooltip, seen[as].tooltip);
+        QCOMPARE(seen.last().dots, seen[as].dots);
+        QCOMPARE(seen.last().drawing, seen[as].drawing);
+        QCOMPARE(seen.last().dots == 0, seen.last().description == empty);
         QCOMPARE(seen.last().tooltip.isEmpty(), seen.last().description == empty);
         if (steps.at(steps.size() - 2) == "clear") // and heard so as the clear is undone
             QCOMPARE(heard, "Clear undone: " + seen.last().description);
+    }
+    void plotsAreKeptUpToALimitUntilTheNextClear()
+    {
+        Form1 other;
+        Drawn kept(other, 25'000);
+        other.window.load.raise();
+        QList<std::size_t> rows;
+        QList<bool> whole;
+        for (const char *step : {"plot", "plot", "clear", "plot"}) {
+            if (QByteArray(step) == "plot") {
+                other.V1.setValue(-12);
+                other.V2.setValue(12); // 20,001 dots
+                other.l1.choose(0);
+                other.Cp.click.raise();
+            } else {
+                other.P.dblClick.raise();
+            }
+            rows << kept.table().size();
+            whole << (kept.plotsComplete() && kept.plotsUnavailable().isEmpty());
+        }
+        QVERIFY(rows[0] > 0);
+        QCOMPARE(rows, QList<std::size_t>({rows[0], 0, 0, rows[0]}));
+        QCOMPARE(whole, QList<bool>({true, false, true, true}));
     }
     void typingCanBeUndoneUntilTheUserMovesOn() // not past a popup, such as a context menu
     {
