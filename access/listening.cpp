@@ -42,10 +42,8 @@ Listening::Listening(Form1 &form, const Drawn &drawn, Accessibility &accessibili
         setPlaying(false);
         m_accessibility.say(QCoreApplication::translate("Listening", "Stopped"));
     });
-    QObject::connect(&plots, &sound::Player::unavailable, area, [this](const QString &why) {
-        setPlaying(false);
-        tellWhyNot(why);
-    });
+    QObject::connect(&plots, &sound::Player::unavailable, area,
+                     [this](const QString &why) { tellWhyNot(why); });
     // The crosshair's tones are heard or not; where there is no sound output, Listen to the Plot
     // says so, and the coordinates spoken at each move are not to be drowned by it.
 
@@ -125,7 +123,5 @@ sound::Samples crosshairSound(const plot::PlotRecord &latest, QPointF twips, dou
     const double y = latest.dots[std::size_t(step)];
     // The axes cross at the plot area's centre, so the bottom edge is as low as the top is high.
     const double top = scale.toGraphY(0);
-    if (top == 0)
-        return {};
     return sound::crosshairTone((y + top) / (2 * top), std::clamp(twips.x() / width, 0.0, 1.0));
 }

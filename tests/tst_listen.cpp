@@ -82,19 +82,28 @@ class TstListen : public QObject
         return QAccessible::queryAccessibleInterface(program.accessibility.announcer())
                 ->text(QAccessible::Name);
     }
-    // Plots list entry `entry` (code - 1) with a = `a` as typed over -12..12.
-    void plot(int entry, const QString &a = QStringLiteral("1.5")) { plotOn(form, entry, a); }
-    static void plotOn(Form1 &form, int entry, const QString &a = QStringLiteral("1.5"))
+    // Plots list entry `entry` (code - 1) with a = `a` as typed over `lower`..12.
+    void plot(int entry, const QString &a = QStringLiteral("1.5"), int lower = -12)
+    {
+        plotOn(form, entry, a, lower);
+    }
+    static void plotOn(Form1 &form, int entry, const QString &a = QStringLiteral("1.5"),
+                       int lower = -12)
     {
         form.T6[0].setText(a);
         form.T6[1].setText(QStringLiteral("1.5"));
         static_cast<QComboBox *>(form.l1.widget())->setCurrentIndex(entry);
         form.l1.click.raise();
-        form.V1.setValue(-12);
+        form.V1.setValue(lower);
         form.V2.setValue(12);
         form.Cp.click.raise();
     }
     void clear() { form.P.dblClick.raise(); }
+    static void focusedKey(QWidget *widget, Qt::Key key)
+    {
+        widget->setFocus();
+        QTest::keyClick(widget, key);
+    }
     QAction *menuEntry() const
     {
         for (QAction *action : area()->findChild<QMenu *>()->actions())
@@ -125,7 +134,7 @@ private slots:
     }
 
     // What is playing and what was said last after the steps: "sine", "line" (plots), "clear",
-    // "none" (the output gone), a key ("L", "Escape") on the plot area, "L in a box", "menu".
+    // "none" (the output gone), a key ("L", "Escape") on the plot area, "L on Plot", "menu".
     void listenAndStop_data()
     {
         QTest::addColumn<QStringList>("steps");
@@ -148,8 +157,8 @@ private slots:
                                        << "Cleared: only the axes are drawn.";
         QTest::newRow("Escape with nothing playing does nothing")
                 << QStringList {"sine", "Escape"} << false << plotted;
-        QTest::newRow("L typed in a box is the box's")
-                << QStringList {"sine", "L in a box"} << false << plotted;
+        QTest::newRow("L elsewhere in the window is not the plot area's")
+                << QStringList {"sine", "L on Plot"} << false << plotted;
         QTest::newRow("nothing plotted since the clear, in words")
                 << QStringList {"sine", "clear", "L"} << false << nothing;
         QTest::newRow("no sound output, in words")
@@ -169,10 +178,10 @@ private slots:
                 player->output = false;
             else if (step == "menu")
                 menuEntry()->trigger();
-            else if (step == "L in a box")
-                QTest::keyClick(form.T6[2].widget(), Qt::Key_L);
+            else if (step == "L on Plot")
+                focusedKey(form.Cp.widget(), Qt::Key_L);
             else
-                QTest::keyClick(area(), step == "L" ? Qt::Key_L : Qt::Key_Escape);
+                focusedKey(area(), step == "L" ? Qt::Key_L : Qt::Key_Escape);
         }
         QCOMPARE(player->playing, playing);
         QCOMPARE(program.listening.isPlaying(), playing);
@@ -187,9 +196,9 @@ private slots:
     }
 
     // Each keyboard move of the crosshair (R, L, U, D) over the plots of families `plots`
-    // ("ax" with a as typed after a space): the last tone against the one before it, or what the
-    // last tone is alone ("middle": the pitch of the middle of the sheet; "left", "right": which
-    // side sounds louder; "none": no tone).
+    // ("ax" with a as typed, from the lower limit -12 unless another follows after a space): the
+    // last tone against the one before it, or what the last tone is alone ("middle": the pitch of
+    // the middle of the sheet; "left", "right": which side sounds louder; "none": no tone).
     void crosshairSings_data()
     {
         QTest::addColumn<QStringList>("plots");
@@ -211,6 +220,8 @@ private slots:
                                                         << "left";
         QTest::newRow("right of the centre sounds right") << QStringList {"0.1"} << "RRRR"
                                                           << "right";
+        QTest::newRow("before the walk, no tone") << QStringList {"1.5 0"} << "LL"
+                                                  << "none";
         QTest::newRow("beyond the walk, no tone")
                 << QStringList {"1.5"} << QString(12, 'R') << "none";
     }
@@ -219,8 +230,9 @@ private slots:
         QFETCH(QStringList, plots);
         QFETCH(QString, moves);
         QFETCH(QString, heard);
-        for (const QString &a : plots)
-            plot(6, a);
+        for (const QString &ax : plots)
+            plot(6, ax.section(' ', 0, 0),
+                 ax.section(' ', 1).isEmpty() ? -12 : ax.section(' ', 1).toInt());
         const QHash<QChar, Qt::Key> keys {
                 {'R', Qt::Key_Right}, {'L', Qt::Key_Left}, {'U', Qt::Key_Up}, {'D', Qt::Key_Down}};
         std::vector<sound::Samples> sung; // one each move, empty where none
