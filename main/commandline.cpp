@@ -152,10 +152,7 @@ QString helpText()
                    "coefficient is divided by 1.5 before use, and x runs from each limit\n"
                    "divided by 1.2. Double-click the plot area to clear it; its context menu\n"
                    "saves, copies or prints the plot and undoes a clear. Numbers are typed\n"
-                   "in the format of the user's language. With the plot area focused, the\n"
-                   "arrow keys move a crosshair whose tone follows the latest plot, and L\n"
-                   "(or \"Listen to the Plot\" in the menu) plays the plots as sound: pitch\n"
-                   "follows y as x runs from left to right; L again or Escape stops.\n"
+                   "in the format of the user's language.\n"
                    "\n"
                    "Options:\n"
                    "  --help            show this text\n"
@@ -181,8 +178,15 @@ QString helpText()
                    "%4\n"
                    "Exit status: 0 when done, 1 when the plot or the file failed or no\n"
                    "display was found for the window, 2 when the command line is wrong.\n")
-            .arg(ui::imageExtensions().join(QLatin1String(", ")), sizeText(kSmallestScreen),
-                 sizeText(kLargestScreen), functions);
+                   .arg(ui::imageExtensions().join(QLatin1String(", ")), sizeText(kSmallestScreen),
+                        sizeText(kLargestScreen), functions)
+            + QCoreApplication::translate(
+                    "CommandLine",
+                    "\n"
+                    "In the window, with the plot area focused, the arrow keys move a\n"
+                    "crosshair whose tone follows the latest plot, and L (or \"Listen to the\n"
+                    "Plot\" in its context menu) plays the plots as sound: the pitch follows y\n"
+                    "as x runs from left to right. L again or Escape stops it.\n");
 }
 
 QString helpHint()
