@@ -259,27 +259,6 @@ private slots:
             QVERIFY(leftOverRight(sung.back()) < 1 / 1.2);
         QVERIFY(!player->playing); // the tones are not the plots' sound
     }
-
-    // With no sound output at all, the real player: said and shown, never an error dialog.
-    void noSoundOutputIsToldNotShownAsAnError()
-    {
-        Program real;
-        real.form.start();
-        QVERIFY(QTest::qWaitForWindowActive(real.form.w));
-        plotOn(real.form, 1);
-        QWidget *realArea = real.form.P.widget();
-        realArea->setFocus();
-        QTest::keyClick(realArea, Qt::Key_L);
-        const auto said = [&real] {
-            return QAccessible::queryAccessibleInterface(real.accessibility.announcer())
-                    ->text(QAccessible::Name);
-        };
-        QTRY_VERIFY2(said().endsWith("nothing can be heard."), qPrintable(said()));
-        QCOMPARE(QToolTip::text(), said());
-        QVERIFY(!real.listening.isPlaying());
-        QVERIFY(!QApplication::activeModalWidget());
-        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(' ')));
-    }
 };
 
 QTEST_MAIN(TstListen)
