@@ -5,6 +5,7 @@
 #include "readout.h"
 
 #include <functional>
+#include <utility>
 
 class Form1;
 
@@ -32,6 +33,13 @@ public:
     const PlotStory &story() const { return m_story; }
     QWidget *announcer() const { return m_announcer.widget(); }
     const std::optional<QPointF> &crosshair() const { return m_readout.crosshair(); } // twips
+    // Has a screen reader say `text` now.
+    void say(const QString &text) { m_announcer.say(text); }
+    // Tells `moved` of each move of the crosshair by the keyboard, where it now is (twips).
+    void onCrosshairMoved(std::function<void(QPointF)> moved)
+    {
+        m_readout.onMove(std::move(moved));
+    }
 
 private:
     // What a plot drew, said aloud unless an error dialog will.

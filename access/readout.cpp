@@ -115,5 +115,7 @@ bool Readout::keyPressed(int key)
     QToolTip::showText(m_area.widget()->mapToGlobal(screen.toPixels(at).toPoint()), text,
                        m_area.widget());
     m_announcer.say(text);
+    if (m_moved)
+        m_moved(at);
     return true;
 }

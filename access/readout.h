@@ -5,7 +5,9 @@
 #include <QPointF>
 #include <QString>
 
+#include <functional>
 #include <optional>
+#include <utility>
 
 class Announcer;
 class Crosshair;
@@ -35,6 +37,8 @@ public:
     // After a clear: no readout, no crosshair.
     void hide();
     const std::optional<QPointF> &crosshair() const; // twips
+    // `moved` is told of each move of the crosshair by the keyboard, where it now is (twips).
+    void onMove(std::function<void(QPointF)> moved) { m_moved = std::move(moved); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -48,4 +52,5 @@ private:
     const PlotStory &m_story;
     Announcer &m_announcer;
     Crosshair *m_crosshair;
+    std::function<void(QPointF)> m_moved;
 };

@@ -178,8 +178,15 @@ QString helpText()
                    "%4\n"
                    "Exit status: 0 when done, 1 when the plot or the file failed or no\n"
                    "display was found for the window, 2 when the command line is wrong.\n")
-            .arg(ui::imageExtensions().join(QLatin1String(", ")), sizeText(kSmallestScreen),
-                 sizeText(kLargestScreen), functions);
+                   .arg(ui::imageExtensions().join(QLatin1String(", ")), sizeText(kSmallestScreen),
+                        sizeText(kLargestScreen), functions)
+            + QCoreApplication::translate(
+                    "CommandLine",
+                    "\n"
+                    "In the window, with the plot area focused, the arrow keys move a\n"
+                    "crosshair whose tone follows the latest plot, and L (or \"Listen to the\n"
+                    "Plot\" in its context menu) plays the plots as sound: the pitch follows y\n"
+                    "as x runs from left to right. L again or Escape stops it.\n");
 }
 
 QString helpHint()

@@ -11,7 +11,9 @@ class QTimer;
 
 namespace sound {
 
-// Plays sound on the default output, in the background: play() and stop() return at once.
+// Plays sound on the default output, in the background: play() and stop() return at once. What
+// takes the sound elsewhere (or nowhere, in a test) plays and stops in its own way, with the same
+// signals.
 class Player : public QObject
 {
     Q_OBJECT
@@ -22,9 +24,9 @@ public:
 
     // Stops what is playing, then plays `samples` (44.1 kHz stereo) to their end. Where there is
     // no sound output, or it fails, says so with unavailable() instead.
-    void play(const Samples &samples);
+    virtual void play(const Samples &samples);
     // Ends the playing at once; stopped() follows if something was playing.
-    void stop();
+    virtual void stop();
     bool isPlaying() const { return sink != nullptr; }
 
 signals:
