@@ -15,5 +15,5 @@ public:
     Form1 form;
     Drawn drawn {form};
     Accessibility accessibility {form};
-    PlotExport plotExport {form};
+    PlotExport plotExport {form, drawn};
 };
