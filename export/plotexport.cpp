@@ -110,14 +110,12 @@ QString saveImage(const Form1 &form, const Drawn &drawn, const QString &path, in
 QString plotFileFailure(const Form1 &form, const Drawn &drawn, const QString &path, int scale)
 {
     const PlotFormat format = plotFormatFor(path);
-    // Refused before anything is written: what the format needs was not kept whole.
-    QString missing;
-    if (format == PlotFormat::Svg || format == PlotFormat::Pdf)
-        missing = sheet::unavailable(drawn.drawing());
-    else if (format == PlotFormat::Table || format == PlotFormat::Sound)
-        missing = drawn.plotsUnavailable();
-    if (!missing.isEmpty())
-        return missing;
+    // Refused before anything is written where the dots were not all kept (the drawing's own
+    // writers refuse likewise where it was not kept).
+    if (format == PlotFormat::Table || format == PlotFormat::Sound) {
+        if (const QString missing = drawn.plotsUnavailable(); !missing.isEmpty())
+            return missing;
+    }
     switch (format) {
     case PlotFormat::None:
         break;

@@ -6,6 +6,7 @@
 #include "main/render.h"
 #include "plot/catalogue.h"
 #include "plot/random.h"
+#include "sheet/sheet.h"
 #include "sound/generator.h"
 #include "ui/imageoutput.h"
 #include "ui/runtimeerror.h"
@@ -612,6 +613,36 @@ private slots:
         QVERIFY2(qAbs(m.captured(2).toDouble() - printer.width()) < 1, qPrintable(m.captured()));
         QVERIFY2(qAbs(bottom - top - printer.width() * 512.0 / 682) < 1, qPrintable(m.captured()));
         QVERIFY2(qAbs(top - (printer.height() - (bottom - top)) / 2) < 1, qPrintable(m.captured()));
+    }
+
+    // Where so much was drawn that the drawing was not kept, Print prints the picture and the
+    // drawing files are refused, nothing written.
+    void drawingNotKept()
+    {
+        Window window;
+        // Dots far apart, each plot's at other heights, all on the sheet.
+        for (int i = 1; i <= 150 && window.drawn.drawing().isComplete(); ++i)
+            window.plot(2, QString::number(1000 + i), QString::number(1 + i % 17));
+        QVERIFY(!window.drawn.drawing().isComplete());
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("p.pdf"));
+        printPlot(window.form, window.drawn, printer);
+        QVERIFY(contents(dir.filePath("p.pdf")).contains("/Subtype /Image"));
+        for (const char *name : {"d.svg", "d.pdf"}) {
+            const QString path = dir.filePath(name);
+            QString failure;
+            try {
+                savePlot(window.form, window.drawn, path, 1);
+            } catch (const ui::RuntimeError &error) {
+                failure = error.detail();
+            }
+            QCOMPARE(failure,
+                     QString("The plot could not be saved to \"%1\": %2.")
+                             .arg(path, sheet::unavailable(window.drawn.drawing())));
+            QVERIFY(!QFile::exists(path));
+        }
     }
 
     // --render of several plots draws the sheet the window draws pressing Plot for each in turn,
