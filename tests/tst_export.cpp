@@ -383,9 +383,6 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("start"); // what the file begins with; empty: none written
-        QTest::newRow("png") << "plot.png" << QByteArray("\x89PNG");
-        QTest::newRow("jpeg") << "plot.jpeg" << QByteArray("\xff\xd8\xff");
-        QTest::newRow("bmp") << "plot.bmp" << QByteArray("BM");
         QTest::newRow("svg") << "plot.svg" << QByteArray("<?xml");
         QTest::newRow("SVG in capitals") << "PLOT.SVG" << QByteArray("<?xml");
         QTest::newRow("pdf") << "plot.pdf" << QByteArray("%PDF-");
@@ -416,46 +413,6 @@ private slots:
                              "not end in one of .png, .jpg, .jpeg, .bmp, .svg, .pdf, "
                              ".csv, .wav, so there is no format to write it in.")
                              .arg(path));
-    }
-
-    // The table holds every dot of every plot since the last clear, each numbered by its plot.
-    void table_data()
-    {
-        QTest::addColumn<QList<int>>("codes");  // the functions plotted in turn
-        QTest::addColumn<bool>("clearFirst");   // a clear after the first plot
-        QTest::addColumn<QStringList>("plots"); // "number,function" of each row, once
-        QTest::newRow("one plot") << QList<int> {2} << false << QStringList {"1,bsin(ax)"};
-        QTest::newRow("two plots numbered in turn")
-                << QList<int> {2, 1} << false << QStringList {"1,bsin(ax)", "2,bcos(ax)"};
-        QTest::newRow("a clear starts again at 1")
-                << QList<int> {2, 1} << true << QStringList {"1,bcos(ax)"};
-    }
-
-    void table()
-    {
-        QFETCH(QList<int>, codes);
-        QFETCH(bool, clearFirst);
-        QFETCH(QStringList, plots);
-        Window window;
-        for (const int code : codes) {
-            window.plot(code, "1.5", "3", -6, 6);
-            if (clearFirst && code == codes.front())
-                window.form.P.dblClick.raise();
-        }
-        QTemporaryDir dir;
-        savePlot(window.form, window.drawn, dir.filePath("t.csv"));
-        QList<QByteArray> lines = contents(dir.filePath("t.csv")).split('\n');
-        QCOMPARE(lines.takeFirst(), "plot,function,x,y\r");
-        QCOMPARE(lines.takeLast(), ""); // the last row ends its line too
-        QStringList seen;
-        for (const QByteArray &line : std::as_const(lines)) {
-            const QString key = QString::fromUtf8(line.left(line.indexOf(",", 2)));
-            if (!seen.contains(key))
-                seen << key;
-        }
-        QCOMPARE(seen, plots);
-        // x from -5 (-6 / 1.2) a step of 0.001 at a time, to just short of 5: 10,000 dots each.
-        QCOMPARE(lines.size(), plots.size() * 10000);
     }
 
     void sound()
