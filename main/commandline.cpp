@@ -272,7 +272,7 @@ QString dashed(const QCommandLineOption &option)
     return QLatin1String("--") + option.names().constFirst();
 }
 
-// Where each --function stands in `arguments`, a command line the parser has taken. Options are
+// Where each --function stands in `arguments`, a command line the parser took. Options are
 // read as the parser reads them: a value without "=" is the next argument, whatever it looks
 // like.
 std::vector<qsizetype> functionsAt(const Options &options, const QStringList &arguments)
@@ -281,7 +281,7 @@ std::vector<qsizetype> functionsAt(const Options &options, const QStringList &ar
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
         if (!argument.startsWith(QLatin1Char('-')))
-            continue; // what follows `--` is no option, and the command line was refused
+            continue; // no option: the parser refused any such but values, skipped below
         const QString option = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
         const QString name = option.section(QLatin1Char('='), 0, 0);
         if (name == QLatin1String("function"))
