@@ -3,6 +3,7 @@
 // saving the window's plot as PNG; and the full-range bsin(ax) sheet written as SVG, PDF and a
 // table of values, with the size of each.
 #include "app/form1.h"
+#include "drawn/drawn.h"
 #include "export/plotexport.h"
 #include "plot/catalogue.h"
 #include "plot/frame.h"
@@ -62,6 +63,7 @@ void BM_SavePlot(benchmark::State &state)
 {
     ui::Screen::overrideSize(QSize(1024, 768));
     Form1 form;
+    const Drawn drawn(form);
     form.start();
     form.l1.choose(1);
     form.V1.setValue(-30);
@@ -70,7 +72,7 @@ void BM_SavePlot(benchmark::State &state)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("plot.png"));
     for (auto _ : state)
-        savePlot(form, path);
+        savePlot(form, drawn, path);
 }
 BENCHMARK(BM_SavePlot)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 

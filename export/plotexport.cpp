@@ -1,7 +1,13 @@
 #include "plotexport.h"
 
 #include "app/form1.h"
+#include "drawn/drawn.h"
+#include "sheet/sheet.h"
+#include "sheet/valuetable.h"
+#include "sheet/vectorfile.h"
+#include "sound/wav.h"
 
+#include "ui/atomicfile.h"
 #include "ui/imageoutput.h"
 #include "ui/runtimeerror.h"
 
@@ -9,15 +15,29 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QStandardPaths>
 
+#include <iterator>
 #include <utility>
 
 namespace {
+
+struct KnownFormat
+{
+    const char *extension;
+    PlotFormat format;
+};
+constexpr KnownFormat kFormats[]
+        = {{"png", PlotFormat::Image}, {"jpg", PlotFormat::Image}, {"jpeg", PlotFormat::Image},
+           {"bmp", PlotFormat::Image}, {"svg", PlotFormat::Svg},   {"pdf", PlotFormat::Pdf},
+           {"csv", PlotFormat::Table}, {"wav", PlotFormat::Sound}};
 
 QString startFolder()
 {
@@ -31,31 +51,94 @@ void giveBackFocus(Form1 &form)
     form.w->activateWindow();
 }
 
-void savePlotAs(Form1 &form)
+void savePlotAs(Form1 &form, const Drawn &drawn)
 {
     QFileDialog dialog(form.w, QCoreApplication::translate("PlotExport", "Save Plot As"),
                        startFolder(),
-                       QCoreApplication::translate(
-                               "PlotExport",
-                               "PNG image (*.png);;JPEG image (*.jpg *.jpeg);;BMP image (*.bmp)"));
+                       QCoreApplication::translate("PlotExport",
+                                                   "PNG image (*.png);;JPEG image (*.jpg "
+                                                   "*.jpeg);;BMP image (*.bmp);;SVG drawing "
+                                                   "(*.svg);;PDF document (*.pdf);;CSV table "
+                                                   "(*.csv);;WAV sound (*.wav)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.selectFile(QStringLiteral("plot.png"));
+    // A name typed without an extension gets the one of the kind chosen: "(*.svg)" gives .svg.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &f) {
+        const qsizetype star = f.indexOf(QLatin1String("*."));
+        if (star >= 0)
+            dialog.setDefaultSuffix(f.mid(star + 2).section(QRegularExpression("[ )]"), 0, 0));
+    });
     const int answer = dialog.exec();
     giveBackFocus(form);
     if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    savePlot(form, dialog.selectedFiles().constFirst());
+    savePlot(form, drawn, dialog.selectedFiles().constFirst());
 }
 
-void askAndPrint(Form1 &form)
+void askAndPrint(Form1 &form, const Drawn &drawn)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, form.w);
     const int answer = dialog.exec();
     giveBackFocus(form);
     if (answer == QDialog::Accepted)
-        printPlot(form, printer);
+        printPlot(form, drawn, printer);
+}
+
+// Writes `path` all-or-nothing with `write`, which gives the reason it failed or an empty text.
+template<typename Write> QString writeFile(const QString &path, Write &&write)
+{
+    ui::AtomicFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (const QString reason = write(file); !reason.isEmpty())
+        return file.failed() ? file.errorString() : reason;
+    return file.commit() ? QString() : file.errorString();
+}
+
+QString saveImage(const Form1 &form, const Drawn &drawn, const QString &path, int scale)
+{
+    if (scale == 1)
+        return ui::saveImage(plotImage(form), path);
+    QString failure;
+    const QImage image = sheet::renderSheet(drawn.drawing(), scale, &failure);
+    return image.isNull() ? failure : ui::saveImage(image, path);
+}
+
+// Why the plot cannot be written to `path`, or an empty text once it has been.
+QString plotFileFailure(const Form1 &form, const Drawn &drawn, const QString &path, int scale)
+{
+    const PlotFormat format = plotFormatFor(path);
+    // Refused before anything is written where the dots were not all kept (the drawing's own
+    // writers refuse likewise where it was not kept).
+    if (format == PlotFormat::Table || format == PlotFormat::Sound) {
+        if (const QString missing = drawn.plotsUnavailable(); !missing.isEmpty())
+            return missing;
+    }
+    switch (format) {
+    case PlotFormat::None:
+        break;
+    case PlotFormat::Image:
+        return saveImage(form, drawn, path, scale);
+    case PlotFormat::Svg:
+        return writeFile(path,
+                         [&](QIODevice &file) { return sheet::writeSvg(&file, drawn.drawing()); });
+    case PlotFormat::Pdf:
+        return writeFile(path,
+                         [&](QIODevice &file) { return sheet::writePdf(&file, drawn.drawing()); });
+    case PlotFormat::Table:
+        return writeFile(path,
+                         [&](QIODevice &file) { return sheet::writeTable(&file, drawn.table()); });
+    case PlotFormat::Sound:
+        return writeFile(path, [&](QIODevice &file) {
+            return sound::writeWav(file, sound::plotSound(drawn.sounds()));
+        });
+    }
+    return QCoreApplication::translate("PlotExport",
+                                       "the file name does not end in one of %1, so there is no "
+                                       "format to write it in")
+            .arg(plotExtensions().join(QLatin1String(", ")));
 }
 
 } // namespace
@@ -65,9 +148,27 @@ QImage plotImage(const Form1 &form)
     return form.P.image();
 }
 
-void savePlot(const Form1 &form, const QString &path, const QByteArray &format)
+PlotFormat plotFormatFor(const QString &path)
 {
-    const QString reason = ui::saveImage(plotImage(form), path, format);
+    const QString suffix = QFileInfo(path).suffix();
+    for (const KnownFormat &known : kFormats) {
+        if (suffix.compare(QLatin1String(known.extension), Qt::CaseInsensitive) == 0)
+            return known.format;
+    }
+    return PlotFormat::None;
+}
+
+QStringList plotExtensions()
+{
+    QStringList extensions;
+    for (const KnownFormat &known : kFormats)
+        extensions << QLatin1Char('.') + QLatin1String(known.extension);
+    return extensions;
+}
+
+void savePlot(const Form1 &form, const Drawn &drawn, const QString &path, int scale)
+{
+    const QString reason = plotFileFailure(form, drawn, path, scale);
     if (!reason.isEmpty())
         throw ui::RuntimeError(ui::RuntimeError::Kind::FileError,
                                QCoreApplication::translate(
@@ -75,9 +176,16 @@ void savePlot(const Form1 &form, const QString &path, const QByteArray &format)
                                        .arg(path, reason));
 }
 
-void printPlot(const Form1 &form, QPrinter &printer)
+void printPlot(const Form1 &form, const Drawn &drawn, QPrinter &printer)
 {
-    const QString reason = ui::printImage(printer, plotImage(form));
+    const ui::DrawingRecord &drawing = drawn.drawing();
+    const QString reason = !sheet::unavailable(drawing).isEmpty()
+            ? ui::printImage(printer, plotImage(form))
+            : ui::printPage(printer, [&drawing](QPainter &painter) {
+                  const QPaintDevice &page = *painter.device();
+                  sheet::paintSheetFitted(painter, drawing,
+                                          QRectF(0, 0, page.width(), page.height()));
+              });
     if (reason.isEmpty())
         return;
     const QString file = printer.outputFileName();
@@ -106,7 +214,7 @@ void PlotExport::addToMenu(QAction *action)
     m_menu->addAction(action);
 }
 
-PlotExport::PlotExport(Form1 &form) : m_form(form)
+PlotExport::PlotExport(Form1 &form, const Drawn &drawn) : m_form(form)
 {
     form.beforePlot([this] { m_erased.reset(); });
     // Taken before a clear, kept once the clear has succeeded: one that fails erases nothing.
@@ -128,11 +236,11 @@ PlotExport::PlotExport(Form1 &form) : m_form(form)
     };
     const Entry entries[] = {
             {QT_TRANSLATE_NOOP("PlotExport", "Save Plot As…"), QKeySequence::Save, "Save_Plot",
-             [&form] { savePlotAs(form); }},
+             [&form, &drawn] { savePlotAs(form, drawn); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Copy Plot"), QKeySequence::Copy, "Copy_Plot",
              [&form] { ui::copyImage(plotImage(form)); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Print…"), QKeySequence::Print, "Print_Plot",
-             [&form] { askAndPrint(form); }},
+             [&form, &drawn] { askAndPrint(form, drawn); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Undo Clear"), QKeySequence::Undo, "Undo_Clear",
              [this] { undoClear(); }},
     };

@@ -1,8 +1,9 @@
 #include "commandline.h"
 
+#include "export/plotexport.h"
 #include "plot/catalogue.h"
 #include "plot/convert.h"
-#include "ui/imageoutput.h"
+#include "sheet/sheet.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -13,6 +14,8 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -157,8 +160,8 @@ QString helpText()
                    "Options:\n"
                    "  --help            show this text\n"
                    "  --version         show the version\n"
-                   "  --render FILE     draw the plot area without a window into the image\n"
-                   "                    FILE, whose extension names the format:\n"
+                   "  --render FILE     draw the plot area without a window into FILE, whose\n"
+                   "                    extension names the format:\n"
                    "                    %1\n"
                    "  --function TEXT   the function as the list shows it (\"bsin(ax)\") or its\n"
                    "                    code 1-11, as listed below\n"
@@ -178,8 +181,31 @@ QString helpText()
                    "%4\n"
                    "Exit status: 0 when done, 1 when the plot or the file failed or no\n"
                    "display was found for the window, 2 when the command line is wrong.\n")
-                   .arg(ui::imageExtensions().join(QLatin1String(", ")), sizeText(kSmallestScreen),
+                   .arg(plotExtensions().join(QLatin1String(", ")), sizeText(kSmallestScreen),
                         sizeText(kLargestScreen), functions)
+            + QCoreApplication::translate(
+                      "CommandLine",
+                      "\n"
+                      "Drawings, tables, sound and several plots:\n"
+                      "  .svg and .pdf draw the sheet, sharp at any size; .csv is a table of\n"
+                      "  the dots drawn, one row each with the plot's number, the function, x\n"
+                      "  and y; .wav is the plots' sound.\n"
+                      "  --scale N         an image (.png, .jpg, .jpeg, .bmp) with N times as\n"
+                      "                    many pixels across and down, drawn sharp at that\n"
+                      "                    size, 1..%1 (default 1)\n"
+                      "  --function TEXT   given again, adds a plot: the plots are drawn in\n"
+                      "                    turn on one sheet, as pressing Plot for each would\n"
+                      "                    draw them. The plot options (--a, --b, --c, --d,\n"
+                      "                    --lower, --upper) after a --function belong to its\n"
+                      "                    plot alone; those before the first --function hold\n"
+                      "                    for every plot that does not give its own.\n"
+                      "\n"
+                      "Example: a worksheet with y = x^2, y = 2x^2 and y = x^3 on one sheet\n"
+                      "(each coefficient is divided by 1.5, so 3 draws 2):\n"
+                      "  curvanta --render worksheet.pdf --lower -6 --upper 6 \\\n"
+                      "      --function \"ax^2\" --a 1.5 --function \"ax^2\" --a 3 \\\n"
+                      "      --function \"ax^3\" --a 1.5\n")
+                      .arg(sheet::kMaxScale)
             + QCoreApplication::translate(
                     "CommandLine",
                     "\n"
@@ -195,36 +221,137 @@ QString helpHint()
                                        "Try 'curvanta --help' for more information.");
 }
 
-CommandLine parseCommandLine(const QStringList &arguments)
+namespace {
+
+QCommandLineOption withValue(const char *name)
+{
+    return QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value"));
+}
+
+// The program's options and Qt's, ready to parse one list of arguments.
+struct Options
 {
     QCommandLineParser parser;
-    // -platform is one option, not -p -l -a ...; our own options work with one dash too.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help(QStringList {QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({help, version});
-    const auto withValue = [&parser](const char *name) {
-        const QCommandLineOption option(QLatin1String(name), QString(), QStringLiteral("value"));
-        parser.addOption(option);
-        return option;
-    };
+    const QCommandLineOption help {QStringList {QStringLiteral("h"), QStringLiteral("help")}};
+    const QCommandLineOption version {QStringLiteral("version")};
     const QCommandLineOption file = withValue("render");
     const QCommandLineOption function = withValue("function");
-    const QCommandLineOption coefficient[]
+    const QCommandLineOption coefficient[4]
             = {withValue("a"), withValue("b"), withValue("c"), withValue("d")};
     const QCommandLineOption lower = withValue("lower");
     const QCommandLineOption upper = withValue("upper");
     const QCommandLineOption screen = withValue("screen");
-    for (const char *name : kQtOptionsWithValue)
-        withValue(name);
-    for (const char *name : kQtFlags)
-        parser.addOption(QCommandLineOption(QLatin1String(name)));
+    const QCommandLineOption scale = withValue("scale");
 
-    if (!parser.parse(QStringList(QStringLiteral("curvanta")) + arguments))
+    Options()
+    {
+        // -platform is one option, not -p -l -a ...; our own options work with one dash too.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions({help, version, file, function, coefficient[0], coefficient[1],
+                           coefficient[2], coefficient[3], lower, upper, screen, scale});
+        for (const char *name : kQtOptionsWithValue)
+            parser.addOption(withValue(name));
+        for (const char *name : kQtFlags)
+            parser.addOption(QCommandLineOption(QLatin1String(name)));
+    }
+
+    bool parse(const QStringList &arguments)
+    {
+        return parser.parse(QStringList(QStringLiteral("curvanta")) + arguments);
+    }
+
+    // Whether the option `name` (without dashes) takes a value.
+    bool takesValue(const QString &name) const
+    {
+        const QCommandLineOption *const own[]
+                = {&file,           &function, &coefficient[0], &coefficient[1], &coefficient[2],
+                   &coefficient[3], &lower,    &upper,          &screen,         &scale};
+        return std::any_of(std::begin(own), std::end(own),
+                           [&name](const QCommandLineOption *option) {
+                               return option->names().contains(name);
+                           })
+                || isQtOptionWithValue(name);
+    }
+};
+
+QString dashed(const QCommandLineOption &option)
+{
+    return QLatin1String("--") + option.names().constFirst();
+}
+
+// Where each --function stands in `arguments`, a command line the parser took. Options are
+// read as the parser reads them: a value without "=" is the next argument, whatever it looks
+// like.
+std::vector<qsizetype> functionsAt(const Options &options, const QStringList &arguments)
+{
+    std::vector<qsizetype> at;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (!argument.startsWith(QLatin1Char('-')))
+            continue; // no option: the parser refused any such but values, skipped below
+        const QString option = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+        const QString name = option.section(QLatin1Char('='), 0, 0);
+        if (name == QLatin1String("function"))
+            at.push_back(i);
+        if (!option.contains(QLatin1Char('=')) && options.takesValue(name))
+            ++i;
+    }
+    return at;
+}
+
+// Reads one plot's options from `parser` into `plot`: empty where all are good, otherwise the
+// usage error that names the first one that is not.
+std::optional<CommandLine> readPlot(const Options &options, PlotRequest &plot)
+{
+    const QCommandLineParser &parser = options.parser;
+    if (parser.isSet(options.function)) {
+        const auto text = functionText(parser.value(options.function));
+        if (!text)
+            return badValue(dashed(options.function), parser.value(options.function),
+                            QCoreApplication::translate("CommandLine", "no such function"));
+        plot.function = *text;
+    }
+    for (int i = 0; i < 4; ++i) {
+        if (!parser.isSet(options.coefficient[i]))
+            continue;
+        plot.coefficients[i] = parser.value(options.coefficient[i]);
+        if (!isNumber(plot.coefficients[i]))
+            return badValue(dashed(options.coefficient[i]), plot.coefficients[i],
+                            QCoreApplication::translate(
+                                    "CommandLine",
+                                    "a number written with a decimal point, such as 1.5, "
+                                    "is needed"));
+    }
+    if (parser.isSet(options.lower)) {
+        const auto n = limit(parser.value(options.lower), -30, 0);
+        if (!n)
+            return badValue(dashed(options.lower), parser.value(options.lower),
+                            QCoreApplication::translate("CommandLine",
+                                                        "a whole number from -30 to 0 is needed"));
+        plot.lower = *n;
+    }
+    if (parser.isSet(options.upper)) {
+        const auto n = limit(parser.value(options.upper), 0, 30);
+        if (!n)
+            return badValue(dashed(options.upper), parser.value(options.upper),
+                            QCoreApplication::translate("CommandLine",
+                                                        "a whole number from 0 to 30 is needed"));
+        plot.upper = *n;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    Options options;
+    QCommandLineParser &parser = options.parser;
+    if (!options.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(help))
+    if (parser.isSet(options.help))
         return only(CommandLine::Action::Help);
-    if (parser.isSet(version))
+    if (parser.isSet(options.version))
         return only(CommandLine::Action::Version);
     if (!parser.positionalArguments().isEmpty())
         return usageError(QCoreApplication::translate("CommandLine", "unknown argument \"%1\"")
@@ -235,73 +362,67 @@ CommandLine parseCommandLine(const QStringList &arguments)
     line.display = parser.value(QStringLiteral("display"));
     line.qtArguments = qtArguments(parser);
     RenderRequest &r = line.render;
-    const auto dashed = [](const QCommandLineOption &option) {
-        return QLatin1String("--") + option.names().constFirst();
-    };
-    if (parser.isSet(file)) {
-        r.file = parser.value(file);
+    if (parser.isSet(options.file)) {
+        r.file = parser.value(options.file);
         if (r.file.isEmpty())
-            return badValue(dashed(file), r.file,
+            return badValue(dashed(options.file), r.file,
                             QCoreApplication::translate("CommandLine", "a file name is needed"));
-        if (ui::imageFormatFor(r.file).isEmpty())
-            return badValue(dashed(file), r.file,
+        if (plotFormatFor(r.file) == PlotFormat::None)
+            return badValue(dashed(options.file), r.file,
                             QCoreApplication::translate("CommandLine",
                                                         "the file name must end in one of %1")
-                                    .arg(ui::imageExtensions().join(QLatin1String(", "))));
+                                    .arg(plotExtensions().join(QLatin1String(", "))));
     }
-    if (parser.isSet(function)) {
-        const auto text = functionText(parser.value(function));
-        if (!text)
-            return badValue(dashed(function), parser.value(function),
-                            QCoreApplication::translate("CommandLine", "no such function"));
-        r.function = *text;
+    // The plot options before the first --function hold for every plot; those from each
+    // --function to the next belong to that plot alone.
+    const std::vector<qsizetype> functions = functionsAt(options, arguments);
+    const auto readPlotFrom
+            = [&](qsizetype from, qsizetype to, PlotRequest &plot) -> std::optional<CommandLine> {
+        Options group;
+        group.parse(arguments.mid(from, to - from));
+        return readPlot(group, plot);
+    };
+    PlotRequest common;
+    if (auto error
+        = readPlotFrom(0, functions.empty() ? arguments.size() : functions.front(), common))
+        return *error;
+    for (std::size_t i = 0; i < functions.size(); ++i) {
+        PlotRequest plot = common;
+        const qsizetype end = i + 1 < functions.size() ? functions[i + 1] : arguments.size();
+        if (auto error = readPlotFrom(functions[i], end, plot))
+            return *error;
+        r.plots.push_back(plot);
     }
-    for (int i = 0; i < 4; ++i) {
-        if (!parser.isSet(coefficient[i]))
-            continue;
-        r.coefficients[i] = parser.value(coefficient[i]);
-        if (!isNumber(r.coefficients[i]))
-            return badValue(dashed(coefficient[i]), r.coefficients[i],
-                            QCoreApplication::translate(
-                                    "CommandLine",
-                                    "a number written with a decimal point, such as 1.5, "
-                                    "is needed"));
-    }
-    if (parser.isSet(lower)) {
-        const auto n = limit(parser.value(lower), -30, 0);
-        if (!n)
-            return badValue(dashed(lower), parser.value(lower),
-                            QCoreApplication::translate("CommandLine",
-                                                        "a whole number from -30 to 0 is needed"));
-        r.lower = *n;
-    }
-    if (parser.isSet(upper)) {
-        const auto n = limit(parser.value(upper), 0, 30);
-        if (!n)
-            return badValue(dashed(upper), parser.value(upper),
-                            QCoreApplication::translate("CommandLine",
-                                                        "a whole number from 0 to 30 is needed"));
-        r.upper = *n;
-    }
-    if (parser.isSet(screen)) {
-        const auto size = screenSize(parser.value(screen));
+    if (parser.isSet(options.screen)) {
+        const auto size = screenSize(parser.value(options.screen));
         if (!size)
             return badValue(
-                    dashed(screen), parser.value(screen),
+                    dashed(options.screen), parser.value(options.screen),
                     QCoreApplication::translate("CommandLine", "a size from %1 to %2 is needed")
                             .arg(sizeText(kSmallestScreen), sizeText(kLargestScreen)));
         r.screen = *size;
     }
+    if (parser.isSet(options.scale)) {
+        const auto n = limit(parser.value(options.scale), 1, sheet::kMaxScale);
+        if (!n)
+            return badValue(dashed(options.scale), parser.value(options.scale),
+                            QCoreApplication::translate("CommandLine",
+                                                        "a whole number from 1 to %1 is needed")
+                                    .arg(sheet::kMaxScale));
+        r.scale = *n;
+    }
     const QCommandLineOption *const renderOptions[]
-            = {&file,           &function, &coefficient[0], &coefficient[1], &coefficient[2],
-               &coefficient[3], &lower,    &upper,          &screen};
+            = {&options.file,           &options.function,       &options.coefficient[0],
+               &options.coefficient[1], &options.coefficient[2], &options.coefficient[3],
+               &options.lower,          &options.upper,          &options.screen,
+               &options.scale};
     if (std::none_of(std::begin(renderOptions), std::end(renderOptions),
                      [&parser](const QCommandLineOption *option) { return parser.isSet(*option); }))
         return line;
-    if (!parser.isSet(file))
+    if (!parser.isSet(options.file))
         return usageError(QCoreApplication::translate(
                 "CommandLine", "--render FILE is needed with the other options"));
-    if (!parser.isSet(function))
+    if (!parser.isSet(options.function))
         return usageError(
                 QCoreApplication::translate("CommandLine", "--function is needed with --render"));
     line.action = CommandLine::Action::Render;

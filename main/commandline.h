@@ -5,12 +5,12 @@
 #include <QStringList>
 
 #include <array>
+#include <vector>
 
-// What `--render` draws: the plot area after choosing `function`, typing the coefficient texts,
-// setting the bars and pressing Plot once, on a screen of `screen` pixels.
-struct RenderRequest
+// One plot that `--render` draws: choosing `function`, typing the coefficient texts, setting the
+// bars and pressing Plot.
+struct PlotRequest
 {
-    QString file;     // its extension names a known image format
     QString function; // the text the function list shows
     // Numbers with a decimal point whatever the user's language, as given: in the C locale each
     // reads as a number, perhaps one too large for the plot.
@@ -18,7 +18,16 @@ struct RenderRequest
                                          QStringLiteral("1"), QStringLiteral("1")};
     int lower = -30;
     int upper = 30;
+};
+
+// What `--render` draws: the plot area after each of `plots` in turn, on a screen of `screen`
+// pixels, written to `file` in the format its extension names.
+struct RenderRequest
+{
+    QString file; // its extension names a format the plot can be saved in
+    std::vector<PlotRequest> plots;
     QSize screen {1024, 768}; // pixels
+    int scale = 1;            // an image's pixels across and down to one of the plot area's
 };
 
 struct CommandLine

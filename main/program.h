@@ -22,7 +22,7 @@ public:
     Form1 form;
     Drawn drawn {form};
     Accessibility accessibility {form};
-    PlotExport plotExport {form};
+    PlotExport plotExport {form, drawn};
     std::unique_ptr<sound::Player> player;
     std::unique_ptr<sound::Player> tones;
     Listening listening {form, drawn, accessibility, *player, *tones};

@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "commandline.h"
+#include "drawn/drawn.h"
 #include "export/plotexport.h"
 
 #include "ui/runtimeerror.h"
@@ -25,22 +26,29 @@ int render(const RenderRequest &request)
     });
 
     // The window's own start-up and handlers, without showing it: the events a user's choices
-    // raise, in the order they would raise them.
+    // raise, in the order they would raise them, for each plot in turn. What is drawn is kept
+    // for the formats that draw the sheet anew or give its dots.
     Form1 form;
+    const Drawn drawn(form);
     form.window.load.raise();
     form.window.activate.raise();
-    for (int i = 0; i < form.l1.listCount(); ++i) {
-        if (form.l1.list(i) == request.function)
-            form.l1.choose(i);
+    for (const PlotRequest &plot : request.plots) {
+        for (int i = 0; i < form.l1.listCount(); ++i) {
+            if (form.l1.list(i) == plot.function)
+                form.l1.choose(i);
+        }
+        for (int i = 0; i < 4; ++i)
+            form.T6[i].setText(plot.coefficients[i]);
+        form.V1.setValue(qint16(plot.lower));
+        form.V2.setValue(qint16(plot.upper));
+        form.Cp.click.raise();
+        if (failure)
+            break;
     }
-    for (int i = 0; i < 4; ++i)
-        form.T6[i].setText(request.coefficients[i]);
-    form.V1.setValue(qint16(request.lower));
-    form.V2.setValue(qint16(request.upper));
-    form.Cp.click.raise();
 
     if (!failure)
-        ui::dispatch(QStringLiteral("Save"), [&] { savePlot(form, request.file); });
+        ui::dispatch(QStringLiteral("Save"),
+                     [&] { savePlot(form, drawn, request.file, request.scale); });
     ui::resetErrorReporter();
     if (failure) {
         std::fprintf(stderr, "curvanta: %s\n", qPrintable(*failure));

@@ -46,9 +46,11 @@ for file in "$dir/new.png" "$dir/old.png"; do
     expect '--screen "99999x99999"' --render "$file" --function 2 --screen 99999x99999
     expect '--screen "319x200"' --render "$file" --function 2 --screen 319x200
     expect '--screen "7680x4321"' --render "$file" --function 2 --screen 7680x4321
+    expect '--scale "9"' --render "$file" --function 2 --scale 9
+    expect '--function "0"' --render "$file" --function 2 --function 0
 done
 for name in plot.gif plot.xyz plot; do
-    expect ".png, .jpg, .jpeg, .bmp" --render "$dir/$name" --function 2
+    expect ".png, .jpg, .jpeg, .bmp, .svg, .pdf, .csv, .wav" --render "$dir/$name" --function 2
 done
 expect '"foo"' foo
 expect '--function is needed' --render "$dir/new.png"
@@ -68,12 +70,27 @@ out=$(run --render "$dir/no/p.png" --function 2 2>&1)
 
 # The format follows the extension, in any case.
 magic() { od -An -tx1 -N3 "$1" | tr -d ' '; }
-for case in png:89504e jpg:ffd8ff JPEG:ffd8ff bmp:424d; do
+for case in png:89504e jpg:ffd8ff JPEG:ffd8ff bmp:424d svg:3c3f78 pdf:255044 csv:706c6f wav:524946; do
     file=$dir/plot.${case%%:*}
     run --render "$file" --function 2 --upper 0 --screen 320x200 || fail "--render $file fails"
     case $(magic "$file") in ${case#*:}*) ;; *) fail "$file starts with $(magic "$file")" ;; esac
 done
 run --render="$dir/big.png" --function=2 --upper=0 --screen=7680x4320 || fail "largest screen fails"
+size() { od -An -tu4 --endian=big -j16 -N8 "$1" | tr -s ' ' | sed 's/^ //'; } # a PNG's width height
+run --render "$dir/s8.png" --function 2 --scale 8 --screen 320x200 || fail "--scale 8 fails"
+[ "$(size "$dir/s8.png")" = "$(size "$dir/plot.png" | awk '{print $1 * 8, $2 * 8}')" ] \
+    || fail "--scale 8 draws $(size "$dir/s8.png") against $(size "$dir/plot.png")"
+
+# The table of the full-range sine: a header and a row for each of its 50,000 dots, the same
+# bytes in German; two plots numbered 1 and 2 in turn.
+run --render "$dir/en.csv" --function "bsin(ax)" --a 1.5 --b 1.5 || fail "the table fails"
+german --render "$dir/de.csv" --function "bsin(ax)" --a 1.5 --b 1.5 || fail "the German table fails"
+[ "$(wc -l <"$dir/en.csv")" -eq 50001 ] && [ "$(head -n 1 "$dir/en.csv")" = "$(printf 'plot,function,x,y\r')" ] \
+    && grep -q '^1,bsin(ax),-25,' "$dir/en.csv" && cmp -s "$dir/en.csv" "$dir/de.csv" \
+    || fail "the table: $(wc -l <"$dir/en.csv") lines, $(head -n 2 "$dir/de.csv")"
+run --render "$dir/two.csv" --lower -1 --upper 1 --function 2 --function "ax^2" || fail "two plots fail"
+[ "$(cut -d, -f1,2 "$dir/two.csv" | uniq -c | awk '{print $1, $2}' | tr '\n' ' ')" \
+    = "1 plot,function 1667 1,bsin(ax) 1667 2,ax^2 " ] || fail "two plots: $(cut -d, -f1 "$dir/two.csv" | uniq -c)"
 
 # The README's example draws the same bytes in German as in English; a point is a decimal point.
 example() { "$@" --function "bsin(ax)" --b 1.5 --lower -12 --upper 12 --screen 640x480; }

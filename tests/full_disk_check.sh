@@ -16,25 +16,33 @@ trap cleanup EXIT
 trap 'exit 1' HUP INT TERM
 export XDG_RUNTIME_DIR=$dir
 
-# expect FOLDER REASON [ULIMIT]: --render over FOLDER/new.png, which holds an earlier picture, and
-# to the new name FOLDER/other.png fail for REASON, in one line, and leave FOLDER as it was.
+# expect FOLDER REASON [ULIMIT]: --render of each kind of file over FOLDER/new.EXTENSION, which
+# holds an earlier file, and to the new name FOLDER/other.EXTENSION fail for REASON, in one line,
+# and leave FOLDER as it was.
 expect() {
     folder=$1 reason=$2 limit=${3:-unlimited}
-    cp "$folder/new.png" "$dir/earlier"
+    for extension in png svg csv; do
+        expectFor "$extension"
+    done
+}
+expectFor() {
+    cp "$folder/new.$1" "$dir/earlier"
     before=$(ls -A "$folder")
-    for name in new.png other.png; do
+    for name in new.$1 other.$1; do
         # SIGXFSZ ignored: a write past the limit fails with "File too large" instead of ending
         # the program, as one on a full disk fails with "No space left on device".
         err=$( (trap '' XFSZ && ulimit -f "$limit" && run "$folder/$name") 2>&1 >/dev/null); rc=$?
         want="curvanta: File error: The plot could not be saved to \"$folder/$name\": $reason."
         [ $rc -eq 1 ] && [ "$err" = "$want" ] || fail "$name exits $rc, writes '$err'"
         [ "$(ls -A "$folder")" = "$before" ] || fail "$name leaves $(ls -A "$folder")"
-        cmp -s "$folder/new.png" "$dir/earlier" || fail "$name changes the earlier picture"
+        cmp -s "$folder/new.$1" "$dir/earlier" || fail "$name changes the earlier file"
     done
 }
 
 mkdir "$dir/limited"
-printf 'precious earlier picture' >"$dir/limited/new.png"
+for extension in png svg csv; do
+    printf 'precious earlier %s' $extension >"$dir/limited/new.$extension"
+done
 expect "$dir/limited" "File too large" 8
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -43,7 +51,9 @@ elif ! mkdir "$dir/full" || ! mount -t tmpfs -o size=64k,mode=700 tmpfs "$dir/fu
     echo "root, but no tmpfs can be mounted here: the full disk stood in for by the limit only"
 else
     mounted=1
-    printf 'precious earlier picture' >"$dir/full/new.png"
+    for extension in png svg csv; do
+        printf 'precious earlier %s' $extension >"$dir/full/new.$extension"
+    done
     dd if=/dev/zero of="$dir/full/filler" bs=1k 2>/dev/null # until not one byte more fits
     expect "$dir/full" "No space left on device"
 fi

@@ -1,6 +1,7 @@
 #include "main/commandline.h"
 #include "main/display.h"
 
+#include "export/plotexport.h"
 #include "plot/catalogue.h"
 
 #include <QtTest>
@@ -128,6 +129,12 @@ private slots:
         QTest::newRow("a number too large for the plot is left to the plot")
                 << "" << kPlot + QStringList {"--b", "1e400"} << "plot.png"
                 << "bsin(ax)" << QStringList {"1", "1e400", "1", "1"} << -30 << 30 << standard;
+        QTest::newRow("svg drawing")
+                << "" << QStringList {"--render", "p.svg", "--function", "1"} << "p.svg"
+                << "bcos(ax)" << ones << -30 << 30 << standard;
+        QTest::newRow("table of values in capitals")
+                << "" << QStringList {"--render", "P.CSV", "--function", "1"} << "P.CSV"
+                << "bcos(ax)" << ones << -30 << 30 << standard;
         QTest::newRow("German: 1.5 with a point")
                 << "de_DE" << kPlot + QStringList {"--a", "1.5", "--b", "1.000"} << "plot.png"
                 << "bsin(ax)" << QStringList {"1.5", "1.000", "1", "1"} << -30 << 30 << standard;
@@ -140,13 +147,14 @@ private slots:
         const CommandLine line = parsedIn(locale, arguments);
         QCOMPARE(line.error, QString());
         QCOMPARE(line.action, Action::Render);
-        const RenderRequest &r = line.render;
-        QTEST(r.file, "file");
+        QTEST(line.render.file, "file");
+        QTEST(line.render.screen, "screen");
+        QCOMPARE(line.render.plots.size(), 1u);
+        const PlotRequest &r = line.render.plots.front();
         QTEST(r.function, "function");
         QTEST(QStringList(r.coefficients.begin(), r.coefficients.end()), "coefficients");
         QTEST(r.lower, "lower");
         QTEST(r.upper, "upper");
-        QTEST(r.screen, "screen");
         // The render reads them in the C locale, where each is a number.
         QLocale c = QLocale::c();
         for (const QString &coefficient : r.coefficients) {
@@ -154,6 +162,56 @@ private slots:
             c.toDouble(coefficient, &ok);
             QVERIFY(ok || coefficient == "1e400");
         }
+    }
+
+    // Each --function begins a plot; the plot options after it are its own, those before the
+    // first --function hold for every plot that does not give its own.
+    void severalPlots_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // after --render p.svg
+        QTest::addColumn<QStringList>("plots");     // "function a b c d lower upper" each
+        QTest::addColumn<int>("scale");
+        QTest::newRow("one plot") << QStringList {"--function", "2"}
+                                  << QStringList {"bsin(ax) 1 1 1 1 -30 30"} << 1;
+        QTest::newRow("two, each with its own a")
+                << QStringList {"--function", "8", "--a", "1.5", "--function", "8", "--a", "3"}
+                << QStringList {"ax^2 1.5 1 1 1 -30 30", "ax^2 3 1 1 1 -30 30"} << 1;
+        QTest::newRow("one plot's options do not carry to the next")
+                << QStringList {"--function", "2", "--b", "2", "--upper", "5", "--function", "1"}
+                << QStringList {"bsin(ax) 1 2 1 1 -30 5", "bcos(ax) 1 1 1 1 -30 30"} << 1;
+        QTest::newRow("before the first: for every plot, unless it gives its own")
+                << QStringList {"--lower",    "-6",   "--upper",    "6",    "--c",     "2",
+                                "--function", "ax^2", "--function", "ax^3", "--upper", "3"}
+                << QStringList {"ax^2 1 1 2 1 -6 6", "ax^3 1 1 2 1 -6 3"} << 1;
+        QTest::newRow("with =, one dash, and the scale anywhere")
+                << QStringList {"-function=9", "--scale", "3", "-a=2", "--function=10", "--d=4"}
+                << QStringList {"ax^3 2 1 1 1 -30 30", "(dx^3)+(ax^2)+bx+c 1 1 1 4 -30 30"} << 3;
+        QTest::newRow("the last of an option within one plot counts")
+                << QStringList {"--function", "1", "--a", "2", "--a", "3", "--function", "1"}
+                << QStringList {"bcos(ax) 3 1 1 1 -30 30", "bcos(ax) 1 1 1 1 -30 30"} << 1;
+        QTest::newRow("a value that reads --function is no plot")
+                << QStringList {"-qwindowtitle", "--function", "--function", "7", "--a", "2"}
+                << QStringList {"ax 2 1 1 1 -30 30"} << 1;
+        QTest::newRow("--render between a plot's options")
+                << QStringList {"--function", "7", "--render", "q.svg", "--a", "2", "--scale=8"}
+                << QStringList {"ax 2 1 1 1 -30 30"} << 8;
+    }
+
+    void severalPlots()
+    {
+        QFETCH(QStringList, arguments);
+        const CommandLine line = parseCommandLine(QStringList {"--render", "p.svg"} + arguments);
+        QCOMPARE(line.error, QString());
+        QCOMPARE(line.action, Action::Render);
+        QStringList plots;
+        for (const PlotRequest &plot : line.render.plots)
+            plots << QStringList {plot.function,
+                                  QStringList(plot.coefficients.begin(), plot.coefficients.end())
+                                          .join(' '),
+                                  QString::number(plot.lower), QString::number(plot.upper)}
+                             .join(' ');
+        QTEST(plots, "plots");
+        QTEST(line.render.scale, "scale");
     }
 
     void usageErrors_data()
@@ -187,7 +245,18 @@ private slots:
         QTest::newRow("gif") << "" << QStringList {"--render", "p.gif", "--function", "2"}
                              << "--render \"p.gif\"";
         QTest::newRow("no extension") << "" << QStringList {"--render", "p", "--function", "2"}
-                                      << ".png, .jpg, .jpeg, .bmp";
+                                      << ".png, .jpg, .jpeg, .bmp, .svg, .pdf, .csv, .wav";
+        QTest::newRow("scale 0") << "" << kPlot + QStringList {"--scale", "0"} << "--scale \"0\"";
+        QTest::newRow("scale 9") << "" << kPlot + QStringList {"--scale", "9"} << "--scale \"9\"";
+        QTest::newRow("scale not whole")
+                << "" << kPlot + QStringList {"--scale", "1.5"} << "--scale \"1.5\"";
+        QTest::newRow("a wrong function in the second plot")
+                << "" << kPlot + QStringList {"--function", "13"} << "--function \"13\"";
+        QTest::newRow("a wrong number in the second plot")
+                << "" << kPlot + QStringList {"--function", "1", "--b", "x"} << "--b \"x\"";
+        QTest::newRow("a wrong number before the first plot")
+                << "" << QStringList {"--upper", "31", "--render", "p.png", "--function", "2"}
+                << "--upper \"31\"";
         QTest::newRow("empty file name")
                 << "" << QStringList {"--render=", "--function", "2"} << "--render \"\"";
         QTest::newRow("function code 12")
@@ -238,7 +307,9 @@ private slots:
         for (const plot::Entry &entry : plot::catalogue())
             QVERIFY2(help.contains(QStringLiteral("%1  %2\n").arg(entry.code).arg(entry.text)),
                      qPrintable(entry.text));
-        QVERIFY(help.contains(".png, .jpg, .jpeg, .bmp"));
+        for (const QString &extension : plotExtensions())
+            QVERIFY2(help.contains(extension), qPrintable(extension));
+        QVERIFY(help.contains("1..8 (default 1)"));
         QVERIFY(help.contains("320x200 to 7680x4320"));
         QVERIFY(helpHint().contains("curvanta --help"));
     }

@@ -1,5 +1,13 @@
 #include "app/form1.h"
+#include "drawn/drawn.h"
 #include "export/plotexport.h"
+#include "main/commandline.h"
+#include "main/program.h"
+#include "main/render.h"
+#include "plot/catalogue.h"
+#include "plot/random.h"
+#include "sheet/sheet.h"
+#include "sound/generator.h"
 #include "ui/imageoutput.h"
 #include "ui/runtimeerror.h"
 #include "ui/screen.h"
@@ -8,6 +16,10 @@
 
 #include <QImageReader>
 #include <QPrinter>
+#include <QProcess>
+
+#include <algorithm>
+#include <cstring>
 
 #include <csignal>
 #include <functional>
@@ -128,6 +140,56 @@ QByteArray unpacked(const QByteArray &pdf)
         at = end + 9;
     }
     return all;
+}
+
+// A window after load and activation on a 1024 x 768 screen, and what its plot area holds.
+struct Window
+{
+    explicit Window(std::size_t dotLimit = Drawn::kDefaultDotLimit) : drawn(form, dotLimit)
+    {
+        ui::Screen::overrideSize(QSize(1024, 768));
+        form.window.load.raise();
+        form.window.activate.raise();
+    }
+    // Chooses the function of `code`, types a and b, sets the bars and presses Plot, as a user.
+    void plot(int code, const QString &a, const QString &b, int lower = -30, int upper = 30)
+    {
+        form.l1.choose(code - 1);
+        form.T6[0].setText(a);
+        form.T6[1].setText(b);
+        form.V1.setValue(qint16(lower));
+        form.V2.setValue(qint16(upper));
+        form.Cp.click.raise();
+    }
+    Form1 form;
+    Drawn drawn;
+};
+
+// The share of pixels of `a` whose every channel lies within `tolerance` of `b`'s.
+double alike(const QImage &a, const QImage &b, int tolerance)
+{
+    if (a.size() != b.size())
+        return 0;
+    qsizetype same = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            same += qAbs(qRed(p) - qRed(q)) <= tolerance && qAbs(qGreen(p) - qGreen(q)) <= tolerance
+                    && qAbs(qBlue(p) - qBlue(q)) <= tolerance;
+        }
+    }
+    return double(same) / (qsizetype(a.width()) * a.height());
+}
+
+// Runs `program` with `arguments`; its standard output, empty where it failed.
+QByteArray output(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
+        return {};
+    return process.readAllStandardOutput();
 }
 
 } // namespace
@@ -294,6 +356,7 @@ private slots:
         QFETCH(QString, message);
         ui::Screen::overrideSize(QSize(1024, 768));
         Form1 form;
+        const Drawn drawn(form);
         form.window.load.raise();
         form.window.activate.raise(); // graph paper and axes: far more than the limit
         QTemporaryDir dir;
@@ -301,18 +364,289 @@ private slots:
         QFile earlier(path);
         QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write(kEarlier) > 0);
         earlier.close();
-        const QString answer = inChild(kLimit, [&] {
+        const QString answer = inChild(kLimit / 4, [&] { // the bare sheet drawn is small
             if (print) {
                 QPrinter printer(QPrinter::HighResolution);
                 printer.setOutputFileName(path);
-                printPlot(form, printer);
+                printPlot(form, drawn, printer);
             } else {
-                savePlot(form, path);
+                savePlot(form, drawn, path);
             }
             return QString();
         });
         QCOMPARE(answer, message.arg(dir.path()));
         QCOMPARE(contents(path), kEarlier);
+    }
+
+    // Save Plot As and --render: the extension, in any case, picks what is written.
+    void savePlotFormats_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("start"); // what the file begins with; empty: none written
+        QTest::newRow("svg") << "plot.svg" << QByteArray("<?xml");
+        QTest::newRow("SVG in capitals") << "PLOT.SVG" << QByteArray("<?xml");
+        QTest::newRow("pdf") << "plot.pdf" << QByteArray("%PDF-");
+        QTest::newRow("csv") << "plot.csv" << QByteArray("plot,function,x,y\r\n1,bsin(ax),-25,");
+        QTest::newRow("wav") << "plot.wav" << QByteArray("RIFF");
+        QTest::newRow("unknown extension") << "plot.gif" << QByteArray();
+    }
+
+    void savePlotFormats()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, start);
+        Window window;
+        window.plot(2, "1.5", "3");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        QString failure;
+        try {
+            savePlot(window.form, window.drawn, path);
+        } catch (const ui::RuntimeError &error) {
+            failure = error.detail();
+        }
+        QCOMPARE(failure.isEmpty(), !start.isEmpty());
+        QVERIFY2(contents(path).startsWith(start), contents(path).left(40).constData());
+        if (start.isEmpty())
+            QCOMPARE(failure,
+                     QString("The plot could not be saved to \"%1\": the file name does "
+                             "not end in one of .png, .jpg, .jpeg, .bmp, .svg, .pdf, "
+                             ".csv, .wav, so there is no format to write it in.")
+                             .arg(path));
+    }
+
+    void sound()
+    {
+        Window window;
+        window.plot(2, "1.5", "3", -6, 6);
+        window.plot(7, "1.5", "1", -3, 3);
+        QTemporaryDir dir;
+        savePlot(window.form, window.drawn, dir.filePath("s.wav"));
+        const QByteArray wav = contents(dir.filePath("s.wav"));
+        const sound::Samples samples = sound::plotSound(window.drawn.sounds());
+        QVERIFY(samples.size() > 44100); // two walks: more than half a second
+        const auto at = [&wav](int offset, int size) {
+            quint32 value = 0;
+            for (int i = size - 1; i >= 0; --i)
+                value = value << 8 | quint8(wav.at(offset + i));
+            return value;
+        };
+        QCOMPARE(wav.left(4), "RIFF");
+        QCOMPARE(at(22, 2), 2u);     // stereo
+        QCOMPARE(at(24, 4), 44100u); // frames per second
+        QCOMPARE(at(34, 2), 16u);    // bits per sample
+        QCOMPARE(at(40, 4), quint32(samples.size() * 2));
+        QCOMPARE(wav.size(), 44 + qsizetype(samples.size()) * 2);
+        QVERIFY(std::memcmp(wav.constData() + 44, samples.data(), samples.size() * 2) == 0);
+    }
+
+    // What needs every dot is refused where the dots were not all kept: nothing written, the
+    // earlier file as it was; what needs only the drawing is still written.
+    void refusal_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("table refused") << "plot.csv" << false;
+        QTest::newRow("sound refused") << "plot.wav" << false;
+        QTest::newRow("drawing written") << "plot.svg" << true;
+        QTest::newRow("image written") << "plot.png" << true;
+    }
+
+    void refusal()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, written);
+        Window window(20'000); // fewer dots than two plots draw
+        window.plot(2, "1.5", "3", -12, 12);
+        window.plot(1, "1.5", "3", -12, 12);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write(kEarlier) > 0);
+        earlier.close();
+        QString failure;
+        try {
+            savePlot(window.form, window.drawn, path);
+        } catch (const ui::RuntimeError &error) {
+            failure = error.detail();
+        }
+        QCOMPARE(contents(path) == kEarlier, !written);
+        QCOMPARE(failure,
+                 written ? QString()
+                         : QString("The plot could not be saved to \"%1\": %2.")
+                                   .arg(path, window.drawn.plotsUnavailable()));
+        QCOMPARE(QDir(dir.path()).count(), 3u); // ., .. and the file: nothing left beside it
+    }
+
+    // An image at a scale is drawn at that size, not the screen's pixels made larger: the dots'
+    // and lines' edges cut through the blocks each pixel of the screen's image would become.
+    void scaledImage_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("1: the plot image itself") << 1;
+        QTest::newRow("2") << 2;
+        QTest::newRow("4") << 4;
+    }
+
+    void scaledImage()
+    {
+        QFETCH(int, scale);
+        Window window;
+        window.plot(2, "1.5", "3");
+        QTemporaryDir dir;
+        savePlot(window.form, window.drawn, dir.filePath("s.png"), scale);
+        const QImage image = QImage(dir.filePath("s.png")).convertToFormat(QImage::Format_RGB32);
+        const QImage screen = plotImage(window.form).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(image.size(), screen.size() * scale);
+        if (scale == 1) {
+            QCOMPARE(image, screen);
+            return;
+        }
+        int split = 0; // blocks of scale x scale pixels that are not of one colour
+        for (int y = 0; y < image.height(); y += scale)
+            for (int x = 0; x < image.width(); x += scale)
+                split += image.copy(x, y, scale, scale)
+                        != image.copy(x, y, 1, 1).scaled(scale, scale);
+        QVERIFY2(split > 1000, qPrintable(QString::number(split)));
+        // Yet the same sheet: scaled back down it looks like the screen's.
+        const QImage down
+                = image.scaled(screen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QVERIFY(alike(down, screen, 48) >= 0.98);
+    }
+
+    // The drawing files rasterised at the plot area's size by other programs show the sheet the
+    // plot image shows.
+    void vectorFidelity_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("svg through rsvg-convert") << "f.svg";
+        QTest::newRow("pdf through pdftoppm") << "f.pdf";
+    }
+
+    void vectorFidelity()
+    {
+        QFETCH(QString, name);
+        Window window;
+        window.plot(2, "1.5", "3");
+        window.plot(8, "0.3", "1");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        savePlot(window.form, window.drawn, path);
+        const QImage screen = plotImage(window.form).convertToFormat(QImage::Format_RGB32);
+        const QSize size = screen.size();
+        const QByteArray png = name.endsWith(".svg")
+                ? output("rsvg-convert",
+                         {"-w", QString::number(size.width()), "-h", QString::number(size.height()),
+                          path})
+                // The page is the sheet's size in points, to the next whole point: at 96 dots
+                // per inch, a pixel to the plot area's pixel.
+                : output("pdftoppm", {"-png", "-r", "96", "-singlefile", path});
+        QImage drawn;
+        QVERIFY2(drawn.loadFromData(png), "the rasteriser gave no image");
+        drawn = drawn.copy(QRect(QPoint(), size)).convertToFormat(QImage::Format_RGB32);
+        const double share = alike(drawn, screen, 48);
+        qInfo("%s: %.2f %% of the pixels alike", qPrintable(name), share * 100);
+        QVERIFY2(share >= 0.98, qPrintable(QString::number(share)));
+    }
+
+    // Print draws the sheet, not a picture of it: a PDF printed to a file holds no image.
+    void printDrawsVectors()
+    {
+        Window window;
+        window.plot(2, "1.5", "3");
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("p.pdf"));
+        printPlot(window.form, window.drawn, printer);
+        const QByteArray pdf = contents(dir.filePath("p.pdf"));
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QVERIFY(!pdf.contains("/Subtype /Image"));
+        // The sheet, 682 x 512, as wide as the page and centred from top to bottom: its clip.
+        const QRegularExpression clip(R"(0 ([\d.]+) m\s+([\d.]+) \1 l\s+\2 ([\d.]+) l)");
+        const QRegularExpressionMatch m = clip.match(QString::fromLatin1(unpacked(pdf)));
+        QVERIFY(m.hasMatch());
+        const double top = m.captured(1).toDouble(), bottom = m.captured(3).toDouble();
+        QVERIFY2(qAbs(m.captured(2).toDouble() - printer.width()) < 1, qPrintable(m.captured()));
+        QVERIFY2(qAbs(bottom - top - printer.width() * 512.0 / 682) < 1, qPrintable(m.captured()));
+        QVERIFY2(qAbs(top - (printer.height() - (bottom - top)) / 2) < 1, qPrintable(m.captured()));
+    }
+
+    // Where so much was drawn that the drawing was not kept, Print prints the picture and the
+    // drawing files are refused, nothing written.
+    void drawingNotKept()
+    {
+        Window window;
+        // Dots far apart, each plot's at other heights, all on the sheet.
+        for (int i = 1; i <= 150 && window.drawn.drawing().isComplete(); ++i)
+            window.plot(2, QString::number(1000 + i), QString::number(1 + i % 17));
+        QVERIFY(!window.drawn.drawing().isComplete());
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("p.pdf"));
+        printPlot(window.form, window.drawn, printer);
+        QVERIFY(contents(dir.filePath("p.pdf")).contains("/Subtype /Image"));
+        for (const char *name : {"d.svg", "d.pdf"}) {
+            const QString path = dir.filePath(name);
+            QString failure;
+            try {
+                savePlot(window.form, window.drawn, path, 1);
+            } catch (const ui::RuntimeError &error) {
+                failure = error.detail();
+            }
+            QCOMPARE(failure,
+                     QString("The plot could not be saved to \"%1\": %2.")
+                             .arg(path, sheet::unavailable(window.drawn.drawing())));
+            QVERIFY(!QFile::exists(path));
+        }
+    }
+
+    // --render of several plots draws the sheet the window draws pressing Plot for each in turn,
+    // centre markers and their colours included.
+    void severalPlots_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // after --render FILE
+        QTest::newRow("three on a worksheet") << QStringList {
+                "--lower",    "-6", "--upper", "6", "--function", "ax^2", "--a", "1.5",
+                "--function", "8",  "--a",     "3", "--function", "ax^3", "--a", "1.5"};
+        QTest::newRow("each with its own range")
+                << QStringList {"--function", "2",          "--b", "3",       "--lower",
+                                "-10",        "--function", "1",   "--upper", "20"};
+    }
+
+    void severalPlots()
+    {
+        QFETCH(QStringList, arguments);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("r.png");
+        const CommandLine line = parseCommandLine(QStringList {"--render", path} + arguments);
+        QCOMPARE(line.action, CommandLine::Action::Render);
+        plot::Random::shared().restart();
+        QCOMPARE(render(line.render), 0);
+        const QImage rendered(path);
+
+        plot::Random::shared().restart();
+        ui::Screen::overrideSize(line.render.screen);
+        Program program;
+        Form1 &form = program.form;
+        form.window.load.raise();
+        form.window.activate.raise();
+        for (const PlotRequest &plot : line.render.plots) {
+            form.l1.choose(int(std::find_if(plot::catalogue().begin(), plot::catalogue().end(),
+                                            [&plot](const plot::Entry &entry) {
+                                                return entry.text == plot.function;
+                                            })
+                               - plot::catalogue().begin()));
+            for (int i = 0; i < 4; ++i)
+                form.T6[i].setText(plot.coefficients[i]);
+            form.V1.setValue(qint16(plot.lower));
+            form.V2.setValue(qint16(plot.upper));
+            form.Cp.click.raise();
+        }
+        QCOMPARE(line.render.plots.size(), size_t(arguments.count("--function")));
+        QCOMPARE(rendered.convertToFormat(QImage::Format_RGB32),
+                 plotImage(form).convertToFormat(QImage::Format_RGB32));
     }
 
     void printToPdf()

@@ -90,11 +90,16 @@ void paintFitted(QPainter &painter, const QImage &image)
 
 QString printImage(QPrinter &printer, const QImage &image)
 {
-    const auto print = [&image](QPaintDevice *device) {
+    return printPage(printer, [&image](QPainter &painter) { paintFitted(painter, image); });
+}
+
+QString printPage(QPrinter &printer, const std::function<void(QPainter &)> &paint)
+{
+    const auto print = [&paint](QPaintDevice *device) {
         QPainter painter;
         if (!painter.begin(device))
             return false;
-        paintFitted(painter, image);
+        paint(painter);
         return painter.end();
     };
     const QString failed

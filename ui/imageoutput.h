@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QImage;
 class QPainter;
 class QPrinter;
@@ -33,10 +35,13 @@ QRectF fitted(const QSizeF &image, const QRectF &area);
 // Paints `image` fitted into the painter's whole device: a page, an image or any other.
 void paintFitted(QPainter &painter, const QImage &image);
 
-// Prints `image` on one page of `printer` with paintFitted. Printing to a file (the printer has an
-// output file name) writes a PDF of that page all-or-nothing, as saveImage does, with the
-// printer's page layout, resolution, title and creator. Returns an empty string on success,
-// otherwise the reason in plain words.
+// Prints one page of `printer` with `paint`, given a painter on the page, the page's size in
+// device units. Printing to a file (the printer has an output file name) writes a PDF of that
+// page all-or-nothing, as saveImage does, with the printer's page layout, resolution, title and
+// creator. Returns an empty string on success, otherwise the reason in plain words.
+QString printPage(QPrinter &printer, const std::function<void(QPainter &)> &paint);
+
+// Prints `image` on one page of `printer` with paintFitted, as printPage does.
 QString printImage(QPrinter &printer, const QImage &image);
 
 } // namespace ui

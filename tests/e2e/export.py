@@ -49,6 +49,11 @@ def run(program, tmp):
               == plot_area(session.shot()), "Save Plot As from the menu: the plot area as shown")
         subprocess.run([program, "--render", tmp + "/r.png", "--function", "bsin(ax)"], check=True)
         check(decode(open(tmp + "/r.png", "rb").read()).data == image.data, "--render draws the same")
+        svg = save(os.path.join(tmp, "menu.svg"), "ctrl+s")  # the extension picks the format
+        check(svg.startswith(b"<?xml") and b"<svg" in svg, "Save Plot As: an SVG drawing for .svg")
+        table = save(os.path.join(tmp, "menu.csv"), "ctrl+s")
+        check(table.startswith(b"plot,function,x,y\r\n") and table.count(b"\r\n") == 50001,
+              "Save Plot As: a CSV table, a row for each of the 50,000 dots, for .csv")
         session.xdotool("key", "ctrl+c", "sleep", "0.5")
         copied = subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/png", "-o"],
                                 env=session.env, capture_output=True, timeout=10).stdout
