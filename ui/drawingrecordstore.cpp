@@ -1,0 +1,275 @@
+// What the drawing record keeps: a shape sealed when it can grow no more, dropped when drawn over
+// exactly, compacted, given up past the limit, clipped to the areas the surface has had; and how
+// it is painted.
+#include "drawingrecord.h"
+
+#include <QHashFunctions>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <optional>
+
+namespace ui {
+
+namespace {
+
+QPen roundPen(Colour colour, double width)
+{
+    return QPen(toQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+} // namespace
+
+void DrawingRecord::seal()
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    m_floating = false;
+    const auto index = quint32(m_items.size() - 1);
+    dropCovered(index);
+    m_sealed.emplace(shapeHash(m_items[index]), index);
+    // What was dropped stays in place until it would be half of all that is kept.
+    if (m_deadItems * sizeof(Item) + m_deadPoints * sizeof(Point) > bytes() / 2)
+        compact();
+}
+
+void DrawingRecord::dropCovered(quint32 index)
+{
+    const Item &item = m_items[index];
+    auto [from, to] = m_sealed.equal_range(shapeHash(item));
+    for (auto it = from; it != to; ++it) {
+        Item &earlier = m_items[it->second];
+        if (sameShape(earlier, item)) {
+            // Painted over entirely by the new one: nothing of it can show.
+            earlier.live = false;
+            --m_live;
+            ++m_deadItems;
+            m_deadPoints += earlier.count;
+            m_sealed.erase(it);
+            return;
+        }
+    }
+}
+
+bool DrawingRecord::sameShape(const Item &a, const Item &b) const
+{
+    return a.kind == b.kind && a.width == b.width && a.count == b.count
+            && std::memcmp(&a.radius, &b.radius, sizeof a.radius) == 0
+            && std::memcmp(&m_points[a.first], &m_points[b.first], a.count * sizeof(Point)) == 0;
+}
+
+std::size_t DrawingRecord::shapeHash(const Item &item) const
+{
+    quint32 radius;
+    std::memcpy(&radius, &item.radius, sizeof radius);
+    const size_t seed = qHashMulti(0, int(item.kind), item.width, radius, item.count);
+    return qHashBits(&m_points[item.first], item.count * sizeof(Point), seed);
+}
+
+void DrawingRecord::compact()
+{
+    std::vector<Item> items;
+    std::vector<Point> points;
+    std::vector<std::size_t> liveBefore(m_items.size() + 1, 0);
+    items.reserve(m_live);
+    points.reserve(m_points.size() - m_deadPoints);
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        liveBefore[i + 1] = liveBefore[i] + (m_items[i].live ? 1 : 0);
+        if (!m_items[i].live)
+            continue;
+        Item item = m_items[i];
+        const auto from = m_points.begin() + item.first;
+        item.first = quint32(points.size());
+        points.insert(points.end(), from, from + item.count);
+        items.push_back(item);
+    }
+    std::vector<Clip> clips;
+    for (Clip clip : m_clips) {
+        clip.items = liveBefore[clip.items];
+        if (clip.items == 0)
+            continue;
+        if (!clips.empty() && clips.back().items == clip.items)
+            clips.back().area &= clip.area;
+        else
+            clips.push_back(clip);
+    }
+    m_items = std::move(items);
+    m_points = std::move(points);
+    m_clips = std::move(clips);
+    m_deadItems = 0;
+    m_deadPoints = 0;
+    m_sealed.clear();
+    const std::size_t sealed = m_items.size() - (m_open ? 1 : 0);
+    for (std::size_t i = 0; i < sealed; ++i)
+        m_sealed.emplace(shapeHash(m_items[i]), quint32(i));
+}
+
+std::size_t DrawingRecord::bytes() const
+{
+    // A hash node holds its key, its value and the link to the next.
+    constexpr std::size_t kNode = sizeof(void *) + sizeof(std::size_t) + 2 * sizeof(quint32);
+    return m_items.size() * sizeof(Item) + m_points.size() * sizeof(Point)
+            + m_clips.size() * sizeof(Clip) + m_sealed.size() * kNode;
+}
+
+void DrawingRecord::checkLimit()
+{
+    if (bytes() <= m_limit)
+        return;
+    if (m_deadItems > 0)
+        compact();
+    if (bytes() <= m_limit)
+        return;
+    clear();
+    m_gaveUp = true;
+}
+
+void DrawingRecord::clear()
+{
+    m_items = {};
+    m_points = {};
+    m_clips = {};
+    m_sealed = {};
+    m_live = 0;
+    m_deadItems = 0;
+    m_deadPoints = 0;
+    m_open = false;
+    m_floating = false;
+    m_gaveUp = false;
+}
+
+void DrawingRecord::setArea(QSize pixels)
+{
+    if (pixels == m_area)
+        return;
+    seal();
+    if (m_live > 0) {
+        const QRectF before {QPointF(), QSizeF(m_area)};
+        if (!m_clips.empty() && m_clips.back().items == m_items.size())
+            m_clips.back().area &= before;
+        else
+            m_clips.push_back({m_items.size(), before});
+    }
+    m_area = pixels;
+}
+
+QRectF DrawingRecord::bounds(const Item &item) const
+{
+    const auto first = m_points.begin() + item.first;
+    const auto [left, right] = std::minmax_element(first, first + item.count,
+                                                   [](Point a, Point b) { return a.x < b.x; });
+    const auto [top, bottom] = std::minmax_element(first, first + item.count,
+                                                   [](Point a, Point b) { return a.y < b.y; });
+    const double reach = std::abs(m_mapping.toPixels(item.radius)) + item.width / 2.0;
+    return QRectF(pixels({left->x, top->y}), pixels({right->x, bottom->y}))
+            .adjusted(-reach, -reach, reach, reach);
+}
+
+void DrawingRecord::paint(QPainter &painter, double scale) const
+{
+    if (m_gaveUp)
+        return;
+    // What each item is clipped to: every area the surface has had since it was drawn.
+    std::vector<std::optional<QRectF>> clipFrom(m_clips.size() + 1);
+    for (std::size_t j = m_clips.size(); j-- > 0;)
+        clipFrom[j] = clipFrom[j + 1] ? m_clips[j].area & *clipFrom[j + 1] : m_clips[j].area;
+    painter.save();
+    std::size_t j = 0;
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        while (j < m_clips.size() && i >= m_clips[j].items)
+            ++j;
+        const Item &item = m_items[i];
+        if (!item.live)
+            continue;
+        const std::optional<QRectF> &clip = clipFrom[j];
+        if (!clip || clip->contains(bounds(item))) {
+            paintItem(painter, item, scale);
+            continue;
+        }
+        // Cut geometrically rather than by the painter's clip, which not every device keeps.
+        QPainterPath inside;
+        inside.addRect(QRectF(clip->topLeft() * scale, clip->size() * scale));
+        painter.fillPath(outline(item, scale).intersected(inside), toQColor(item.colour));
+    }
+    painter.restore();
+}
+
+void DrawingRecord::paintItem(QPainter &painter, const Item &item, double scale) const
+{
+    const double k = m_mapping.toPixels(scale);
+    const auto at = [this, k](quint32 i) { return QPointF(m_points[i].x, m_points[i].y) * k; };
+    const double width = item.width * scale;
+    switch (item.kind) {
+    case Kind::Line:
+        painter.setPen(roundPen(item.colour, width));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawLine(at(item.first), at(item.first + 1));
+        return;
+    case Kind::Circle:
+        painter.setPen(QPen(toQColor(item.colour), width));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(at(item.first), item.radius * k, item.radius * k);
+        return;
+    case Kind::Run:
+        if (item.count > 1) {
+            QPolygonF run;
+            run.reserve(item.count);
+            for (quint32 i = item.first; i < item.first + item.count; ++i)
+                run.append(at(i));
+            painter.setPen(roundPen(item.colour, width));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPolyline(run);
+            return;
+        }
+        break;
+    case Kind::Dots:
+        break;
+    }
+    const QPaintEngine *engine = painter.paintEngine();
+    if (engine && engine->type() == QPaintEngine::Pdf) {
+        // A PDF writes an ellipse as four curves; a dot as a short stroke with round caps, as the
+        // program draws it, takes a tenth of that.
+        painter.setPen(roundPen(item.colour, width));
+        painter.setBrush(Qt::NoBrush);
+        const QPointF step(0, width / 1000);
+        for (quint32 i = item.first; i < item.first + item.count; ++i)
+            painter.drawLine(at(i), at(i) + step);
+        return;
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(toQColor(item.colour));
+    for (quint32 i = item.first; i < item.first + item.count; ++i)
+        painter.drawEllipse(at(i), width / 2, width / 2);
+}
+
+QPainterPath DrawingRecord::outline(const Item &item, double scale) const
+{
+    const double k = m_mapping.toPixels(scale);
+    const auto at = [this, k](quint32 i) { return QPointF(m_points[i].x, m_points[i].y) * k; };
+    const double width = item.width * scale;
+    QPainterPath path;
+    if (item.kind == Kind::Circle) {
+        path.addEllipse(at(item.first), item.radius * k, item.radius * k);
+        QPainterPathStroker stroker(QPen(Qt::black, width));
+        return stroker.createStroke(path);
+    }
+    if (item.kind == Kind::Dots || item.count == 1) {
+        for (quint32 i = item.first; i < item.first + item.count; ++i)
+            path.addEllipse(at(i), width / 2, width / 2);
+        return path;
+    }
+    path.moveTo(at(item.first));
+    for (quint32 i = item.first + 1; i < item.first + item.count; ++i)
+        path.lineTo(at(i));
+    QPainterPathStroker stroker(roundPen(item.colour, width));
+    return stroker.createStroke(path);
+}
+
+} // namespace ui
