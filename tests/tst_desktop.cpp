@@ -138,23 +138,37 @@ private slots:
     void contextMenuOpensOnItsFirstEntry_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("disabled"); // entries disabled at the top of the menu
+        QTest::addColumn<QString>("top"); // what is done to the top of the menu first
         QTest::addColumn<QString>("active");
-        QTest::newRow("Shift+F10") << "Shift+F10" << 0 << "Save Plot As…";
-        QTest::newRow("Menu key") << "Menu" << 0 << "Save Plot As…";
-        QTest::newRow("right click") << "click" << 0 << "Save Plot As…";
-        QTest::newRow("the first entry disabled") << "Shift+F10" << 1 << "Copy Plot";
-        QTest::newRow("the first two disabled") << "click" << 2 << "Print…";
+        QTest::newRow("Shift+F10") << "Shift+F10"
+                                   << ""
+                                   << "Save Plot As…";
+        QTest::newRow("Menu key") << "Menu"
+                                  << ""
+                                  << "Save Plot As…";
+        QTest::newRow("right click") << "click"
+                                     << ""
+                                     << "Save Plot As…";
+        QTest::newRow("the first entry disabled") << "Shift+F10"
+                                                  << "disable"
+                                                  << "Copy Plot";
+        QTest::newRow("the first entry hidden") << "click"
+                                                << "hide"
+                                                << "Copy Plot";
+        QTest::newRow("a separator at the top") << "Menu"
+                                                << "separate"
+                                                << "Save Plot As…";
     }
     void contextMenuOpensOnItsFirstEntry()
     {
         QFETCH(QString, how);
-        QFETCH(int, disabled);
+        QFETCH(QString, top);
         QWidget *area = form.P.widget();
         auto *menu = area->findChild<QMenu *>();
-        const QList<QAction *> entries = menu->actions();
-        for (int i = 0; i < disabled; ++i)
-            entries[i]->setEnabled(false);
+        QAction *first = menu->actions().constFirst();
+        first->setEnabled(top != "disable");
+        first->setVisible(top != "hide");
+        QAction *separator = top == "separate" ? menu->insertSeparator(first) : nullptr;
         area->activateWindow();
         area->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(area->window()));
@@ -166,10 +180,11 @@ private slots:
                             how == "Menu" ? Qt::NoModifier : Qt::ShiftModifier);
         }
         const bool shown = menu->isVisible();
-        const QString active = menu->activeAction() ? menu->activeAction()->text() : QString();
+        const QString active = menu->activeAction() ? menu->activeAction()->text() : "(none)";
         menu->hide();
-        for (QAction *entry : entries)
-            entry->setEnabled(true);
+        delete separator;
+        first->setEnabled(true);
+        first->setVisible(true);
         QVERIFY(shown);
         QTEST(active, "active");
     }

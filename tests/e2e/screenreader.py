@@ -60,8 +60,11 @@ STEPS = [
     ("a second clear", ["Delete"], re.escape(CLEARED)),
     ("the second clear undone: the bare axes it erased", ["ctrl+z"],
      re.escape("Clear undone: Empty: only the axes are drawn.")),
+    ("Plot", ["Tab"], r"^Plot push button"),
+    ("the plot told again", ["space"], "^notification " + re.escape(PLOTTED)),
+    ("the plot area", ["shift+Tab"], r"^Plot area chart\b"),
     ("the context menu on its first entry", ["shift+F10"], r"^Save Plot As…$"),
-    # The menu is open over the plot area, which has the keyboard once it closes.
+    # The menu is open over the plot area and its plot: Escape gives the plot area the keyboard.
 ]
 
 
