@@ -173,7 +173,8 @@ private slots:
         area->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(area->window()));
         if (how == "click") {
-            QContextMenuEvent click(QContextMenuEvent::Mouse, area->rect().center());
+            const QPoint at = area->rect().center();
+            QContextMenuEvent click(QContextMenuEvent::Mouse, at, area->mapToGlobal(at));
             QCoreApplication::sendEvent(area, &click);
         } else {
             QTest::keyClick(area, how == "Menu" ? Qt::Key_Menu : Qt::Key_F10,
