@@ -64,7 +64,7 @@ void openMenu(QMenu *menu, const QPoint &at)
 {
     menu->popup(at);
     for (QAction *action : menu->actions()) {
-        if (action->isEnabled() && action->isVisible() && !action->isSeparator()) {
+        if (action->isEnabled() && !action->isSeparator()) { // hidden ones are disabled
             menu->setActiveAction(action);
             break;
         }
