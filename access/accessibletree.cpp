@@ -15,7 +15,7 @@ namespace {
 // How each widget of a window that has one of its own is presented.
 struct Presentation
 {
-    enum class Kind { Window, Container, Caption, Decoration, Announcer } kind;
+    enum class Kind { Window, Chart, Caption, Decoration, Announcer } kind;
     const ui::Label *caption = nullptr; // a Caption's label, read as it reads now
     QWidget *shownAs = nullptr;         // the visible widget a Caption stands in for
     bool listed = true;                 // whether its container lists it
@@ -148,8 +148,8 @@ QAccessibleInterface *presentationFactory(const QString &, QObject *object)
     switch (it->kind) {
     case Presentation::Kind::Window:
         return new Container(widget, QAccessible::Window);
-    case Presentation::Kind::Container:
-        return new Container(widget, QAccessible::Client);
+    case Presentation::Kind::Chart:
+        return new Container(widget, QAccessible::Chart);
     case Presentation::Kind::Caption:
         return new Caption(widget, *it);
     case Presentation::Kind::Announcer:
@@ -176,7 +176,9 @@ void nameControls(Form1 &form)
     Q_UNUSED(installed);
     using Kind = Presentation::Kind;
     present(form.window.widget(), {Kind::Window});
-    present(form.P.widget(), {Kind::Container});
+    // The plot area is heard as a chart: a screen reader names that role, where it passes over
+    // a plain container in silence.
+    present(form.P.widget(), {Kind::Chart});
     for (ui::Control *decoration : std::initializer_list<ui::Control *> {
                  &form.s1, &form.s2, &form.s3, &form.s4, &form.Shape1_3, &form.Label1, &form.mes})
         present(decoration->widget(), {Kind::Decoration, nullptr, nullptr, false});

@@ -20,8 +20,13 @@ QString number(double value)
 
 QString requested(const plot::PlotRecord &record)
 {
-    const QString range = QCoreApplication::translate("Accessibility", "for x from %1 to %2")
-                                  .arg(number(record.from), number(record.to));
+    // The bars show the limits; the walk covers each of them divided by 1.2, and the sentence
+    // says so, or a listener is left to wonder why the numbers differ from the bars'.
+    const QString range
+            = QCoreApplication::translate(
+                      "Accessibility", "for x from %1 to %2 (the limits %3 and %4 divided by 1.2)")
+                      .arg(number(record.from), number(record.to), number(record.lower),
+                           number(record.upper));
     if (!record.function)
         return QCoreApplication::translate("Accessibility", "No function chosen, %1").arg(range);
     QStringList coefficients;

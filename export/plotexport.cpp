@@ -141,6 +141,19 @@ QString plotFileFailure(const Form1 &form, const Drawn &drawn, const QString &pa
             .arg(plotExtensions().join(QLatin1String(", ")));
 }
 
+// Opens the menu at `at` with its first enabled entry active, so that a screen reader speaks it
+// at once and Return takes it.
+void openMenu(QMenu *menu, const QPoint &at)
+{
+    menu->popup(at);
+    for (QAction *action : menu->actions()) {
+        if (action->isEnabled() && !action->isSeparator()) { // hidden ones are disabled
+            menu->setActiveAction(action);
+            break;
+        }
+    }
+}
+
 } // namespace
 
 QImage plotImage(const Form1 &form)
@@ -262,13 +275,14 @@ PlotExport::PlotExport(Form1 &form, const Drawn &drawn) : m_form(form)
 
     area->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(area, &QWidget::customContextMenuRequested, menu,
-                     [menu, area](QPoint at) { menu->popup(area->mapToGlobal(at)); });
+                     [menu, area](QPoint at) { openMenu(menu, area->mapToGlobal(at)); });
     const auto onKey = [area](const QKeySequence &key, auto handler) {
         auto *shortcut = new QShortcut(key, area);
         shortcut->setContext(Qt::WidgetShortcut);
         QObject::connect(shortcut, &QShortcut::activated, area, handler);
     };
-    const auto popupHere = [menu, area] { menu->popup(area->mapToGlobal(area->rect().center())); };
+    const auto popupHere
+            = [menu, area] { openMenu(menu, area->mapToGlobal(area->rect().center())); };
     onKey(QKeySequence(Qt::Key_Menu), popupHere);
     onKey(QKeySequence(Qt::SHIFT | Qt::Key_F10), popupHere);
     onKey(QKeySequence::Delete, [&form] { form.P.dblClick.raise(); });

@@ -43,7 +43,8 @@ double coefficient(const ui::TextBox &box, const char *name, const QLocale &loca
         throw ui::RuntimeError(ui::RuntimeError::Kind::Overflow,
                                QCoreApplication::translate(
                                        "PlotRoutine", "The number in the box %1, %2, is too large.")
-                                       .arg(boxName, quoted(text)));
+                                       .arg(boxName, quoted(text)),
+                               box.widget());
     case StrictNumber::Status::NotANumber:
         break;
     }
@@ -55,7 +56,7 @@ double coefficient(const ui::TextBox &box, const char *name, const QLocale &loca
                                           "The box %1 holds %2, which is not a number. Type a "
                                           "number such as %3 into it.")
                       .arg(boxName, quoted(text), locale.toString(1.5));
-    throw ui::RuntimeError(ui::RuntimeError::Kind::TypeMismatch, detail);
+    throw ui::RuntimeError(ui::RuntimeError::Kind::TypeMismatch, detail, box.widget());
 }
 
 double functionCode(const ui::TextBox &Text1, const QLocale &locale)
@@ -83,7 +84,7 @@ ui::Colour markerColour()
 }
 
 // What the plot is asked for, noted before anything can end it.
-void noteRequest(const PlotControls &c, double from, double to)
+void noteRequest(const PlotControls &c, double lower, double upper, double from, double to)
 {
     PlotRecord &record = *c.record;
     record.function = entryOfCode(c.Text1.text());
@@ -92,6 +93,8 @@ void noteRequest(const PlotControls &c, double from, double to)
         record.coefficients.emplace_back(QLatin1Char(*letter), c.T6[*letter - 'a']->text());
     record.from = from;
     record.to = to;
+    record.lower = lower;
+    record.upper = upper;
     record.mapping.reset();
     record.dots.clear();
 }
@@ -109,7 +112,7 @@ void Cp_Click(const PlotControls &c)
     const double x0 = checked::div(lower, 1.2);
     const double x1 = checked::div(upper, 1.2);
     if (c.record)
-        noteRequest(c, x0, x1);
+        noteRequest(c, lower, upper, x0, x1);
     c.P.circle(map.cx, map.cy, kMarkerRadius, markerColour());
 
     double y = 0;

@@ -33,16 +33,21 @@ private slots:
     void plotAreaDescribesWhatIsDrawn()
     {
         QCOMPARE(spoken(form.P.widget(), QAccessible::Description), empty); // before any plot
+        // A role a screen reader names: a plain container's is passed over in silence.
+        QCOMPARE(QAccessible::queryAccessibleInterface(form.P.widget())->role(),
+                 QAccessible::Chart);
         QCOMPARE(QAccessible::queryAccessibleInterface(form.P.widget())->childCount(), 0);
         form.T6[0].setText(QStringLiteral(" 1.5"));
         form.T6[1].setText(QStringLiteral("1.5"));
-        const QString sine = QStringLiteral("bsin(ax) with a = 1.5, b = 1.5, for x from -10 to 10");
+        const QString sine = QStringLiteral("bsin(ax) with a = 1.5, b = 1.5, for x from -10 to 10 "
+                                            "(the limits -12 and 12 divided by 1.2)");
         QCOMPARE(plot(1, -12, 12), sine + '.');
         QCOMPARE(spoken(program.accessibility.announcer()),
                  QStringLiteral("Plotted: %1.").arg(sine));
         QCOMPARE(plot(1, -12, 12), sine + QStringLiteral(", drawn 2 times."));
         const QString cubic = QStringLiteral("(dx^3)+(ax^2)+bx+c with a = 1.5, b = 1.5, c = 1, d "
-                                             "= 1, for x from 0 to 0.833.");
+                                             "= 1, for x from 0 to 0.833 (the limits 0 and 1 "
+                                             "divided by 1.2).");
         QCOMPARE(plot(9, 0, 1), sine + QStringLiteral(", drawn 2 times.\n") + cubic);
         plot(0, 0, 1);
         QCOMPARE(plot(6, -3, 3).section('\n', 0, 1),
@@ -60,7 +65,8 @@ private slots:
         const QString stopped = plot(10, -30, 30);
         QVERIFY2(stopped.contains(
                          QRegularExpression("^a\\(e\\^bx\\) with a = 1.5, b = 99, for x from "
-                                            "-25 to 25, stopped at x = [1-9][.0-9]*: overflow")),
+                                            "-25 to 25 \\(the limits -30 and 30 divided by "
+                                            "1\\.2\\), stopped at x = [1-9][.0-9]*: overflow")),
                  qPrintable(stopped));
         form.T6[1].setText(QStringLiteral("228.6")); // stops a hair past x = 1, told as 1
         QVERIFY(plot(10, -30, 30).endsWith(", stopped at x = 1: overflow."));
@@ -158,6 +164,101 @@ private slots:
         QVERIFY(rows[0] > 0);
         QCOMPARE(rows, QList<std::size_t>({rows[0], 0, 0, rows[0]}));
         QCOMPARE(whole, QList<bool>({true, false, true, true}));
+    }
+    // However the menu is opened, its first entry that can be taken is active, so that a screen
+    // reader speaks it at once.
+    void contextMenuOpensOnItsFirstEntry_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("top"); // what is done to the top of the menu first
+        QTest::addColumn<QString>("active");
+        QTest::newRow("Shift+F10") << "Shift+F10"
+                                   << ""
+                                   << "Save Plot As…";
+        QTest::newRow("Menu key") << "Menu"
+                                  << ""
+                                  << "Save Plot As…";
+        QTest::newRow("right click") << "click"
+                                     << ""
+                                     << "Save Plot As…";
+        QTest::newRow("the first entry disabled") << "Shift+F10"
+                                                  << "disable"
+                                                  << "Copy Plot";
+        QTest::newRow("a separator at the top") << "Menu"
+                                                << "separate"
+                                                << "Save Plot As…";
+    }
+    void contextMenuOpensOnItsFirstEntry()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, top);
+        QWidget *area = form.P.widget();
+        auto *menu = area->findChild<QMenu *>();
+        QAction *first = menu->actions().constFirst();
+        first->setEnabled(top != "disable");
+        QAction *separator = top == "separate" ? menu->insertSeparator(first) : nullptr;
+        area->activateWindow();
+        area->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(area->window()));
+        if (how == "click") {
+            const QPoint at = area->rect().center();
+            QContextMenuEvent click(QContextMenuEvent::Mouse, at, area->mapToGlobal(at));
+            QCoreApplication::sendEvent(area, &click);
+        } else {
+            QTest::keyClick(area, how == "Menu" ? Qt::Key_Menu : Qt::Key_F10,
+                            how == "Menu" ? Qt::NoModifier : Qt::ShiftModifier);
+        }
+        const bool shown = menu->isVisible();
+        const QString active = menu->activeAction() ? menu->activeAction()->text() : "(none)";
+        menu->hide();
+        delete separator;
+        first->setEnabled(true);
+        QVERIFY(shown);
+        QTEST(active, "active");
+    }
+    // After the error dialog about a coefficient box, the user is in that box with its text
+    // selected, ready to type over it; an error about nothing the user typed leaves the focus.
+    void errorTakesTheUserToTheBox_data()
+    {
+        QTest::addColumn<int>("box"); // -1: none
+        QTest::addColumn<QString>("text");
+        const char *names[] = {"a=", "b=", "c=", "d="};
+        const char *texts[][2] = {{"abc", "holds abc"}, {"", "empty"}, {"1e999", "too large"}};
+        for (int box = 0; box < 4; ++box)
+            for (const auto &[text, kind] : texts)
+                QTest::addRow("%s %s", names[box], kind) << box << QString::fromLatin1(text);
+        QTest::newRow("no function chosen: the focus stays") << -1 << "1";
+    }
+    void errorTakesTheUserToTheBox()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, text);
+        static_cast<QComboBox *>(form.l1.widget())->setCurrentIndex(1);
+        form.l1.click.raise();
+        const auto reset = [this] {
+            for (ui::TextBox &each : form.T6)
+                each.setText(QStringLiteral("1"));
+        };
+        reset();
+        const auto resetAfter = qScopeGuard(reset); // also where a check fails
+        if (box < 0)
+            form.Text1.setText(QString());
+        else
+            form.T6[box].setText(text);
+        QWidget *button = form.Cp.widget();
+        button->activateWindow();
+        button->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(button->window()));
+        ui::resetErrorReporter();
+        form.Cp.click.raise();
+        auto *dialog = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ui::setErrorReporter([](const QString &, const ui::RuntimeError &) {});
+        QVERIFY(dialog);
+        dialog->button(QMessageBox::Ok)->click();
+        QWidget *expected = box < 0 ? button : form.T6[box].widget();
+        QTRY_COMPARE(QApplication::focusWidget(), expected);
+        if (box >= 0)
+            QCOMPARE(static_cast<QLineEdit *>(expected)->selectedText(), text);
     }
     void typingCanBeUndoneUntilTheUserMovesOn() // not past a popup, such as a context menu
     {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStyle>
@@ -54,9 +55,16 @@ void showErrorDialog(const QString &handler, const RuntimeError &error)
     // Swapped before the button is first drawn, so the icon it came with never reaches the cache.
     if (QAbstractButton *ok = box->button(QMessageBox::Ok); ok && !ok->icon().isNull())
         ok->setIcon(okIcon(ok));
-    QObject::connect(box, &QMessageBox::finished, box, [owner] {
+    // Where the error is about a box, the user is taken to it with its text selected, to type
+    // the right value over it at once.
+    QObject::connect(box, &QMessageBox::finished, box, [owner, about = QPointer(error.about())] {
         if (owner)
             owner->activateWindow();
+        if (!about)
+            return;
+        about->setFocus(Qt::OtherFocusReason);
+        if (auto *edit = qobject_cast<QLineEdit *>(about))
+            edit->selectAll();
     });
     box->show();
 }

@@ -1,13 +1,19 @@
 #include "runtimeerror.h"
 
 #include <QCoreApplication>
+#include <QWidget>
 
 namespace ui {
 
-RuntimeError::RuntimeError(Kind kind, const QString &detail)
+RuntimeError::RuntimeError(Kind kind, const QString &detail, QWidget *about)
     : std::runtime_error((kindName(kind) + QLatin1String(": ") + detail).toStdString()),
-      m_kind(kind), m_detail(detail)
+      m_kind(kind), m_detail(detail), m_about(about)
 { }
+
+QWidget *RuntimeError::about() const
+{
+    return m_about;
+}
 
 QString RuntimeError::title() const
 {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 
 #include <stdexcept>
+
+class QWidget;
 
 namespace ui {
 
@@ -23,19 +26,24 @@ public:
         FileError
     };
 
-    RuntimeError(Kind kind, const QString &detail);
+    // `about`: the control whose content the error is about, where there is one; the user is
+    // taken to it once the error has been shown.
+    RuntimeError(Kind kind, const QString &detail, QWidget *about = nullptr);
 
     Kind kind() const { return m_kind; }
     // What went wrong, in a few plain words ("Type mismatch", "Overflow", ...).
     QString title() const;
     // Which value or control was involved, and what the user can do about it.
     const QString &detail() const { return m_detail; }
+    // The control the error is about, or null where it is about none or that control is gone.
+    QWidget *about() const;
 
     static QString kindName(Kind kind);
 
 private:
     Kind m_kind;
     QString m_detail;
+    QPointer<QWidget> m_about;
 };
 
 } // namespace ui

@@ -82,7 +82,7 @@ with Session(sys.argv[1]) as s:
         relation = get(*field).getRelationSet()[0]
         assert relation.getRelationType() == pyatspi.RELATION_LABELLED_BY, field
         assert relation.getTarget(0).name == label, relation.getTarget(0)
-    box = (area := get("filler", "Plot area")).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    box = (area := get("chart", "Plot area")).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     windows = lambda: len(s.xdotool("search", "--onlyvisible", "--name", "").split())
     shown = windows()
     hover = lambda: s.xdotool("mousemove", str(box.x + 40), str(box.y + 40), "mousemove_relative",
@@ -101,7 +101,7 @@ with Session(sys.argv[1]) as s:
         get("push button", "Plot").queryAction().doAction(0)
 
     plot(2, -12, 12)
-    sine = "bsin(ax) with a = 1, b = 1, for x from -10 to 10"
+    sine = "bsin(ax) with a = 1, b = 1, for x from -10 to 10 (the limits -12 and 12 divided by 1.2)"
     wait(lambda: announced("Plotted: %s." % sine), lambda: (area.description, events))
     assert area.description == sine + "." and get("label", "12"), area.description
     wait(lambda: [hover(), windows() > shown][1], "no tooltip over the plot after a plot")
@@ -111,7 +111,8 @@ with Session(sys.argv[1]) as s:
     alerts = lambda: [n for n in tree(apps()[-1]) if n.getRole() == pyatspi.ROLE_ALERT]
     wait(alerts, "no alert after an overflow")
     assert "Overflow" in [n.name for n in tree(alerts()[0])], list(tree(alerts()[0]))
-    assert re.fullmatch(r"%s\.\na\(e\^bx\) with a = 1, b = 99, for x from -25 to 25, stopped at "
+    assert re.fullmatch(r"%s\.\na\(e\^bx\) with a = 1, b = 99, for x from -25 to 25 \(the limits -30 "
+                        r"and 30 divided by 1\.2\), stopped at "
                         r"x = [1-9][.\d]*: overflow\." % re.escape(sine), area.description)
     s.keys("Return")
     wait(lambda: not alerts(), "the alert did not close")

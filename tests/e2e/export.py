@@ -44,7 +44,7 @@ def run(program, tmp):
         painted = lambda shot: shot.any(SPOT[0] - 400, P_TOP + 200, SPOT[0] - 200, P_TOP + 300, is_red)
         check(session.wait_for(painted, timeout=20) is not None, "bsin(ax) plotted")
         session.xdotool("mousemove", str(SPOT[0]), str(SPOT[1]), "click", "3", "sleep", "0.5")
-        image = decode(save(os.path.join(tmp, "menu.png"), "Down", "Return"))
+        image = decode(save(os.path.join(tmp, "menu.png"), "Return"))  # opened on Save Plot As
         check((image.width, image.height) == (P_WIDTH, 512) and plot_area(image, 0, 0)
               == plot_area(session.shot()), "Save Plot As from the menu: the plot area as shown")
         subprocess.run([program, "--render", tmp + "/r.png", "--function", "bsin(ax)"], check=True)
