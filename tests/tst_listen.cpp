@@ -141,7 +141,8 @@ private slots:
         QTest::addColumn<bool>("playing");
         QTest::addColumn<QString>("heard");
         const QString plotted = QStringLiteral("Plotted: bsin(ax) with a = 1.5, b = 1.5, for x "
-                                               "from -10 to 10.");
+                                               "from -10 to 10 (the limits -12 and 12 "
+                                               "divided by 1.2).");
         const QString nothing = QStringLiteral(
                 "Nothing to listen to: nothing has been plotted since the last clear.");
         QTest::newRow("L plays") << QStringList {"sine", "L"} << true << "Playing";
