@@ -8,10 +8,6 @@
         <translation>Leer: nur die Achsen sind gezeichnet.</translation>
     </message>
     <message>
-        <source>for x from %1 to %2</source>
-        <translation>für x von %1 bis %2</translation>
-    </message>
-    <message>
         <source>No function chosen, %1</source>
         <translation>Keine Funktion gewählt, %1</translation>
     </message>
@@ -85,6 +81,10 @@
     <message>
         <source>Clear undone: %1</source>
         <translation>Löschen rückgängig gemacht: %1</translation>
+    </message>
+    <message>
+        <source>for x from %1 to %2 (the limits %3 and %4 divided by 1.2)</source>
+        <translation>für x von %1 bis %2 (die Grenzen %3 und %4 geteilt durch 1,2)</translation>
     </message>
 </context>
 <context>
@@ -163,6 +163,22 @@
         <translation>unbekanntes Argument &quot;%1&quot;</translation>
     </message>
     <message>
+        <source>Try &apos;curvanta --help&apos; for more information.</source>
+        <translation>&apos;curvanta --help&apos; gibt weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>the file name must end in one of %1</source>
+        <translation>der Dateiname muss auf eine dieser Endungen enden: %1</translation>
+    </message>
+    <message>
+        <source>a number written with a decimal point, such as 1.5, is needed</source>
+        <translation>eine Zahl mit Dezimalpunkt wie 1.5 wird gebraucht</translation>
+    </message>
+    <message>
+        <source>a size from %1 to %2 is needed</source>
+        <translation>eine Größe von %1 bis %2 wird gebraucht</translation>
+    </message>
+    <message>
         <source>Usage: curvanta [--help] [--version]
   or:  curvanta --render FILE --function TEXT [OPTION]...
 Plots a chosen function on a sheet of graph paper.
@@ -179,8 +195,8 @@ in the format of the user&apos;s language.
 Options:
   --help            show this text
   --version         show the version
-  --render FILE     draw the plot area without a window into the image
-                    FILE, whose extension names the format:
+  --render FILE     draw the plot area without a window into FILE, whose
+                    extension names the format:
                     %1
   --function TEXT   the function as the list shows it (&quot;bsin(ax)&quot;) or its
                     code 1-11, as listed below
@@ -219,8 +235,8 @@ eingegeben.
 Optionen:
   --help            diesen Text anzeigen
   --version         die Version anzeigen
-  --render DATEI    die Zeichenfläche ohne Fenster in das Bild DATEI
-                    schreiben, dessen Endung das Format nennt:
+  --render DATEI    die Zeichenfläche ohne Fenster in DATEI schreiben,
+                    deren Endung das Format nennt:
                     %1
   --function TEXT   die Funktion, wie die Liste sie zeigt (&quot;bsin(ax)&quot;), oder
                     ihr Code 1-11, wie unten aufgeführt
@@ -244,20 +260,68 @@ Befehlszeile falsch ist.
 </translation>
     </message>
     <message>
-        <source>Try &apos;curvanta --help&apos; for more information.</source>
-        <translation>&apos;curvanta --help&apos; gibt weitere Informationen.</translation>
+        <source>
+Drawings, tables, sound and several plots:
+  .svg and .pdf draw the sheet, sharp at any size; .csv is a table of
+  the dots drawn, one row each with the plot&apos;s number, the function, x
+  and y; .wav is the plots&apos; sound.
+  --scale N         an image (.png, .jpg, .jpeg, .bmp) with N times as
+                    many pixels across and down, drawn sharp at that
+                    size, 1..%1 (default 1)
+  --function TEXT   given again, adds a plot: the plots are drawn in
+                    turn on one sheet, as pressing Plot for each would
+                    draw them. The plot options (--a, --b, --c, --d,
+                    --lower, --upper) after a --function belong to its
+                    plot alone; those before the first --function hold
+                    for every plot that does not give its own.
+
+Example: a worksheet with y = x^2, y = 2x^2 and y = x^3 on one sheet
+(each coefficient is divided by 1.5, so 3 draws 2):
+  curvanta --render worksheet.pdf --lower -6 --upper 6 \
+      --function &quot;ax^2&quot; --a 1.5 --function &quot;ax^2&quot; --a 3 \
+      --function &quot;ax^3&quot; --a 1.5
+</source>
+        <translation>
+Zeichnungen, Tabellen, Ton und mehrere Kurven:
+  .svg und .pdf zeichnen das Blatt, scharf in jeder Größe; .csv ist eine
+  Tabelle der gezeichneten Punkte, je eine Zeile mit der Nummer der
+  Kurve, der Funktion, x und y; .wav ist der Ton der Kurven.
+  --scale N         ein Bild (.png, .jpg, .jpeg, .bmp) mit N-mal so vielen
+                    Pixeln in der Breite und Höhe, in dieser Größe scharf
+                    gezeichnet, 1..%1 (Vorgabe 1)
+  --function TEXT   erneut angegeben, fügt eine Kurve hinzu: Die Kurven
+                    werden nacheinander auf ein Blatt gezeichnet, wie ein
+                    Druck auf Plot für jede sie zeichnen würde. Die
+                    Kurvenoptionen (--a, --b, --c, --d, --lower, --upper)
+                    nach einem --function gehören nur zu dessen Kurve; die
+                    vor dem ersten --function gelten für jede Kurve, die
+                    keine eigenen angibt.
+
+Beispiel: ein Arbeitsblatt mit y = x^2, y = 2x^2 und y = x^3 auf einem Blatt
+(jeder Koeffizient wird durch 1,5 geteilt, also zeichnet 3 eine 2):
+  curvanta --render arbeitsblatt.pdf --lower -6 --upper 6 \
+      --function &quot;ax^2&quot; --a 1.5 --function &quot;ax^2&quot; --a 3 \
+      --function &quot;ax^3&quot; --a 1.5
+</translation>
     </message>
     <message>
-        <source>the file name must end in one of %1</source>
-        <translation>der Dateiname muss auf eine dieser Endungen enden: %1</translation>
+        <source>
+In the window, with the plot area focused, the arrow keys move a
+crosshair whose tone follows the latest plot, and L (or &quot;Listen to the
+Plot&quot; in its context menu) plays the plots as sound: the pitch follows y
+as x runs from left to right. L again or Escape stops it.
+</source>
+        <translation>
+Im Fenster, wenn die Zeichenfläche den Fokus hat, bewegen die Pfeiltasten
+ein Fadenkreuz, dessen Ton der letzten Kurve folgt, und L (oder &quot;Die
+Kurven anhören&quot; in ihrem Kontextmenü) spielt die Kurven als Ton: Die
+Tonhöhe folgt y, während x von links nach rechts läuft. Erneut L oder
+Escape beendet es.
+</translation>
     </message>
     <message>
-        <source>a number written with a decimal point, such as 1.5, is needed</source>
-        <translation>eine Zahl mit Dezimalpunkt wie 1.5 wird gebraucht</translation>
-    </message>
-    <message>
-        <source>a size from %1 to %2 is needed</source>
-        <translation>eine Größe von %1 bis %2 wird gebraucht</translation>
+        <source>a whole number from 1 to %1 is needed</source>
+        <translation>eine ganze Zahl von 1 bis %1 wird benötigt</translation>
     </message>
 </context>
 <context>
@@ -268,14 +332,40 @@ Befehlszeile falsch ist.
     </message>
 </context>
 <context>
+    <name>Drawn</name>
+    <message>
+        <source>more has been plotted since the plot area was last cleared than can be kept; clear it and plot again</source>
+        <translation>seit dem letzten Löschen der Zeichenfläche wurde mehr gezeichnet, als behalten werden kann; löschen Sie sie und zeichnen Sie erneut</translation>
+    </message>
+</context>
+<context>
+    <name>Listening</name>
+    <message>
+        <source>Listen to the Plot</source>
+        <translation>Die Kurven anhören</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>The plots cannot be played: %1.</source>
+        <translation>Die Kurven können nicht abgespielt werden: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to listen to: nothing has been plotted since the last clear.</source>
+        <translation>Nichts anzuhören: Seit dem letzten Löschen wurde nichts gezeichnet.</translation>
+    </message>
+</context>
+<context>
     <name>PlotExport</name>
     <message>
         <source>Save Plot As</source>
         <translation>Zeichnung speichern unter</translation>
-    </message>
-    <message>
-        <source>PNG image (*.png);;JPEG image (*.jpg *.jpeg);;BMP image (*.bmp)</source>
-        <translation>PNG-Bild (*.png);;JPEG-Bild (*.jpg *.jpeg);;BMP-Bild (*.bmp)</translation>
     </message>
     <message>
         <source>The plot could not be saved to &quot;%1&quot;: %2.</source>
@@ -304,6 +394,14 @@ Befehlszeile falsch ist.
     <message>
         <source>The plot could not be printed to &quot;%1&quot;: %2.</source>
         <translation>Die Zeichnung konnte nicht nach &quot;%1&quot; gedruckt werden: %2.</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;JPEG image (*.jpg *.jpeg);;BMP image (*.bmp);;SVG drawing (*.svg);;PDF document (*.pdf);;CSV table (*.csv);;WAV sound (*.wav)</source>
+        <translation>PNG-Bild (*.png);;JPEG-Bild (*.jpg *.jpeg);;BMP-Bild (*.bmp);;SVG-Zeichnung (*.svg);;PDF-Dokument (*.pdf);;CSV-Tabelle (*.csv);;WAV-Ton (*.wav)</translation>
+    </message>
+    <message>
+        <source>the file name does not end in one of %1, so there is no format to write it in</source>
+        <translation>der Dateiname endet nicht auf eine von %1, also gibt es kein Format, in dem sie geschrieben werden kann</translation>
     </message>
 </context>
 <context>
