@@ -115,9 +115,9 @@ private slots:
                                   << standard;
         QTest::newRow("a repeated option: the last counts")
                 << ""
-                << kPlot + QStringList {"--a", "1", "--a", "2", "--lower", "-1", "--lower", "-2"}
+                << kPlot + QStringList {"--a", "1", "--a", "2", "--lower", "-1", "--lower", "-30"}
                 << "plot.png"
-                << "bsin(ax)" << QStringList {"2", "1", "1", "1"} << -2 << 30 << standard;
+                << "bsin(ax)" << QStringList {"2", "1", "1", "1"} << -30 << 30 << standard;
         QTest::newRow("-- at the end") << "" << kPlot + QStringList {"--"} << "plot.png"
                                        << "bsin(ax)" << ones << -30 << 30 << standard;
         QTest::newRow("extension in capitals")
