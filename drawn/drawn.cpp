@@ -19,9 +19,7 @@ void Drawn::plotted(const plot::PlotRecord &record)
     if (m_now.gaveUp)
         return;
     if (m_now.dots + record.dots.size() > m_dotLimit) {
-        m_now.plots.clear();
-        m_now.plots.shrink_to_fit();
-        m_now.dots = 0;
+        cleared(); // lets go of the dots kept so far
         m_now.gaveUp = true;
         return;
     }
