@@ -41,7 +41,23 @@ void exitOnFatal(QtMsgType type, const QMessageLogContext &context, const QStrin
     std::_Exit(1);
 }
 
+QtMessageHandler handlerBeforeQuiet = nullptr;
+
+void dropMissingRuntimeDirectory(QtMsgType type, const QMessageLogContext &context,
+                                 const QString &message)
+{
+    if (type == QtWarningMsg
+        && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    handlerBeforeQuiet(type, context, message);
+}
+
 } // namespace
+
+void quietMissingRuntimeDirectory()
+{
+    handlerBeforeQuiet = qInstallMessageHandler(dropMissingRuntimeDirectory);
+}
 
 bool displayNamed(const CommandLine &line, const QProcessEnvironment &environment)
 {

@@ -25,3 +25,9 @@ public:
     PlatformStartGuard(const PlatformStartGuard &) = delete;
     PlatformStartGuard &operator=(const PlatformStartGuard &) = delete;
 };
+
+// Drawing into a file needs no display server, yet Qt's start-up looks for one in the user's
+// runtime directory and warns where XDG_RUNTIME_DIR is unset (cron, CI, a service). After this
+// call that one warning is dropped, so a successful render prints nothing; every other message
+// goes on as before.
+void quietMissingRuntimeDirectory();

@@ -58,6 +58,7 @@ int main(int argc, char *argv[])
     if (line.action == CommandLine::Action::Render) {
         // No window is shown, so no display is needed, whatever DISPLAY says.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        quietMissingRuntimeDirectory();
         int qtArgc = 1;
         QApplication app(qtArgc, argv);
         installTranslations();

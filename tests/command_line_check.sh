@@ -101,6 +101,9 @@ example run --render "$dir/en.png" --a 1.5 && example german --render "$dir/de.p
 cmp -s "$dir/en.png" "$dir/de.png" && cmp -s "$dir/en.png" "$dir/de-equals.png" \
     && cmp -s "$dir/one.png" "$dir/one-de.png" && ! cmp -s "$dir/one.png" "$dir/en.png" \
     || fail "German and English draw differently"
+# Where no runtime directory is named (cron, a service), a render that succeeds prints nothing.
+out=$(env -u XDG_RUNTIME_DIR LC_ALL=C.UTF-8 "$program" --render "$dir/quiet.png" --function 2 2>&1); rc=$?
+[ $rc -eq 0 ] && [ -z "$out" ] && [ -s "$dir/quiet.png" ] || fail "a render without XDG_RUNTIME_DIR: exit $rc, '$out'"
 err=$(german --render "$dir/new.png" --function 2 --a 1,5 2>&1); rc=$?
 [ $rc -eq 2 ] && echo "$err" | head -n 1 | grep -qF -- '--a "1,5"' || fail "German --a 1,5: $err"
 err=$(german --frobnicate 2>&1); rc=$?
