@@ -478,6 +478,31 @@ private slots:
         QCOMPARE(QDir(dir.path()).count(), 3u); // ., .. and the file: nothing left beside it
     }
 
+    // The limit is the most dots kept: plots that draw exactly that many are kept whole, one
+    // dot more and they are let go.
+    void dotLimit_data()
+    {
+        QTest::addColumn<int>("under"); // how many dots fewer the limit allows than are drawn
+        QTest::newRow("exactly the limit") << 0;
+        QTest::newRow("one dot over it") << 1;
+    }
+
+    void dotLimit()
+    {
+        QFETCH(int, under);
+        const auto twoPlots = [](Window &window) {
+            window.plot(2, "1.5", "3", -12, 12);
+            window.plot(1, "1.5", "3", -12, 12);
+        };
+        Window unlimited;
+        twoPlots(unlimited);
+        const std::size_t dots = unlimited.drawn.table().size();
+        Window window(dots - under);
+        twoPlots(window);
+        QCOMPARE(window.drawn.plotsComplete(), under == 0);
+        QCOMPARE(window.drawn.table().size(), under == 0 ? dots : 0);
+    }
+
     // An image at a scale is drawn at that size, not the screen's pixels made larger: the dots'
     // and lines' edges cut through the blocks each pixel of the screen's image would become.
     void scaledImage_data()
