@@ -294,6 +294,15 @@ private slots:
         sheet::paintPaper(painter, scale, QRectF(QPointF(), QSizeF(sheet::Paper::size)));
         painter.end();
         QVERIFY(compare(drawn, drawn, loaded, loaded).all >= 0.9999);
+        // Along each edge too, where a line that stops short would show.
+        const QRect inside = drawn.rect().adjusted(scale, scale, -scale, -scale);
+        for (const QRect &edge : {QRect(drawn.rect().topLeft(), inside.bottomLeft()),
+                                  QRect(inside.topRight(), drawn.rect().bottomRight()),
+                                  QRect(drawn.rect().topLeft(), inside.topRight()),
+                                  QRect(inside.bottomLeft(), drawn.rect().bottomRight())}) {
+            const QImage a = drawn.copy(edge), b = loaded.copy(edge);
+            QVERIFY2(compare(a, a, b, b).all >= 0.99, qPrintable(QDebug::toString(edge)));
+        }
     }
 
     // A run stands for its dots: at eight times the size it covers what they cover.
