@@ -238,6 +238,13 @@ private slots:
                 << "" << kPlot + QStringList {"--b", "1,500"} << "--b \"1,500\"";
         QTest::newRow("no number") << "" << kPlot + QStringList {"--c", "x"} << "--c \"x\"";
         QTest::newRow("empty number") << "" << kPlot + QStringList {"--d="} << "--d \"\"";
+        // A value is the next argument, whatever it reads: no plot begins there.
+        for (const char *option : {"a", "b", "c", "d", "lower", "upper", "screen", "scale"}) {
+            const QString dashed = QStringLiteral("--") + option;
+            QTest::addRow("%s takes --function as its value", option)
+                    << "" << kPlot + QStringList {dashed, "--function"}
+                    << dashed + " \"--function\"";
+        }
         QTest::newRow("infinity") << "" << kPlot + QStringList {"--a", "inf"} << "--a \"inf\"";
         QTest::newRow("NaN") << "" << kPlot + QStringList {"--d", "nan"} << "--d \"nan\"";
         QTest::newRow("too small for a double")
