@@ -248,6 +248,20 @@ private slots:
         QVERIFY(like.drawn >= drawn);
     }
 
+    // Each plot's marker at the centre of the area is on the sheet where the surface has it.
+    void markerOnTheSheet()
+    {
+        Window w;
+        w.plotWith("1", "-30 30", kOneAndAHalf);
+        const QImage shown = w.shown(), rough = w.rough(), blank = w.blank();
+        const int side = 30 * w.scale();
+        const QRect centre(QPoint(shown.width() / 2, shown.height() / 2) - QPoint(side, side) / 2,
+                           QSize(side, side));
+        const auto at = [&centre](const QImage &image) { return image.copy(centre); };
+        const Likeness like = compare(at(rough), at(blank), at(shown), at(w.bare));
+        QVERIFY(like.drawn >= 0.9);
+    }
+
     // Print: the sheet centred on the page, scaled to fit, and nothing of it beyond its place.
     void fittedOnPage()
     {
