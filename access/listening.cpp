@@ -66,7 +66,7 @@ void Listening::toggle()
 
 void Listening::listen()
 {
-    const QString unavailable = m_drawn.plotsUnavailable();
+    const QString unavailable = m_drawn.unavailable();
     if (!unavailable.isEmpty()) {
         tellWhyNot(QCoreApplication::translate("Listening", "The plots cannot be played: %1.")
                            .arg(unavailable));

@@ -188,14 +188,8 @@ void Form1::wireEvents()
             hook(record, nullptr);
     });
     P.dblClick.connect(QStringLiteral("P_DblClick"), [this] {
-        const QImage shown = P.image();
         run(m_beforeClear);
-        try {
-            plot::P_DblClick(P);
-        } catch (...) {
-            P.restore(shown); // a clear that fails erases nothing
-            throw;
-        }
+        plot::P_DblClick(P);
         run(m_afterClear);
     });
     V1.change.connect(QStringLiteral("V1_Change"), [this] { plot::V1_Change(V1, L4); });

@@ -1,41 +1,97 @@
 #include "drawn.h"
 
+#include "drawingrecord.h"
+
 #include "app/form1.h"
+#include "ui/screen.h"
 
 #include <QCoreApplication>
 
 #include <utility>
 
-Drawn::Drawn(Form1 &form, std::size_t dotLimit) : m_form(form), m_dotLimit(dotLimit)
+Drawn::Drawn(Form1 &form, std::size_t limit)
+    : m_form(form), m_limit(limit), m_mapping(ui::Screen::mapping())
 {
-    form.P.setRecord(&m_now.drawing);
+    form.P.setObserver(this);
+    form.beforePlot([this] { m_plotting = true; });
     form.afterPlot(
             [this](const plot::PlotRecord &record, const ui::RuntimeError *) { plotted(record); });
-    form.afterClear([this] { cleared(); });
 }
 
-void Drawn::plotted(const plot::PlotRecord &record)
+Drawn::~Drawn()
 {
-    if (m_now.gaveUp)
+    m_form.P.setObserver(nullptr);
+}
+
+bool Drawn::Mark::sameLine(const Mark &other) const
+{
+    return kind == Kind::Line && other.kind == Kind::Line && x1 == other.x1 && y1 == other.y1
+            && x2 == other.x2 && y2 == other.y2 && width == other.width;
+}
+
+void Drawn::keep(std::size_t bytes)
+{
+    m_now.bytes += bytes;
+    if (m_now.bytes <= m_limit)
         return;
-    if (m_now.dots + record.dots.size() > m_dotLimit) {
-        cleared(); // lets go of the dots kept so far
-        m_now.gaveUp = true;
+    cleared(); // lets go of what was kept so far
+    m_now.gaveUp = true;
+}
+
+void Drawn::lineDrawn(float x1, float y1, float x2, float y2, int width, ui::Colour colour)
+{
+    if (m_plotting || m_now.gaveUp)
         return;
+    const Mark line {Mark::Kind::Line, x1, y1, x2, y2, width, colour, {}, 0};
+    // A line drawn again exactly over an earlier one on an area of the same size covers it.
+    for (auto it = m_now.marks.rbegin(); it != m_now.marks.rend(); ++it) {
+        if (it->kind == Mark::Kind::Area)
+            break;
+        if (it->sameLine(line)) {
+            m_now.marks.erase(std::next(it).base());
+            m_now.bytes -= sizeof(Mark);
+            break;
+        }
     }
-    m_now.plots.push_back(record);
-    m_now.dots += record.dots.size();
+    keep(sizeof(Mark));
+    if (!m_now.gaveUp)
+        m_now.marks.push_back(line);
 }
 
 void Drawn::cleared()
 {
-    m_now.plots.clear();
-    m_now.plots.shrink_to_fit();
-    m_now.dots = 0;
-    m_now.gaveUp = false;
+    m_now = State();
+    m_now.start = m_now.last = m_area;
 }
 
-QString Drawn::plotsUnavailable() const
+void Drawn::resized(QSize pixels)
+{
+    m_area = pixels;
+    if (m_now.gaveUp || pixels == m_now.last)
+        return;
+    m_now.last = pixels;
+    if (m_now.marks.empty()) {
+        m_now.start = pixels;
+        return;
+    }
+    keep(sizeof(Mark));
+    if (!m_now.gaveUp)
+        m_now.marks.push_back({Mark::Kind::Area, 0, 0, 0, 0, 0, 0, pixels, 0});
+}
+
+void Drawn::plotted(const plot::PlotRecord &record)
+{
+    m_plotting = false;
+    if (m_now.gaveUp)
+        return;
+    keep(sizeof(Mark) + sizeof(record) + record.dots.size() * sizeof(double));
+    if (m_now.gaveUp)
+        return;
+    m_now.marks.push_back({Mark::Kind::Plot, 0, 0, 0, 0, 0, 0, {}, m_now.plots.size()});
+    m_now.plots.push_back(record);
+}
+
+QString Drawn::unavailable() const
 {
     if (!m_now.gaveUp)
         return {};
@@ -44,27 +100,43 @@ QString Drawn::plotsUnavailable() const
                                        "cleared than can be kept; clear it and plot again");
 }
 
+void Drawn::paint(QPainter &painter, double scale) const
+{
+    if (m_now.gaveUp)
+        return;
+    DrawingRecord drawing(m_mapping);
+    drawing.setArea(m_now.start);
+    for (const Mark &mark : m_now.marks) {
+        switch (mark.kind) {
+        case Mark::Kind::Line:
+            drawing.line(mark.x1, mark.y1, mark.x2, mark.y2, mark.width, mark.colour);
+            break;
+        case Mark::Kind::Area:
+            drawing.setArea(mark.area);
+            break;
+        case Mark::Kind::Plot: {
+            const plot::PlotRecord &record = m_now.plots[mark.plot];
+            drawing.circle(record.centre.x(), record.centre.y(), plot::kMarkerRadius,
+                           plot::kPenWidth, record.marker);
+            if (!record.mapping)
+                break;
+            plot::forEachDot(record, [&](double x, double y) {
+                const plot::DotSegment dot = plot::dotSegment(*record.mapping, x, y);
+                drawing.line(dot.x1, dot.y1, dot.x2, dot.y2, plot::kPenWidth, plot::kDotColour);
+            });
+            break;
+        }
+        }
+    }
+    drawing.paint(painter, scale);
+}
+
 std::function<void()> Drawn::keepForUndo()
 {
     return [this, kept = m_now] {
         m_now = kept;
-        m_form.P.setRecord(&m_now.drawing);
+        resized(m_area);
     };
-}
-
-std::vector<sheet::TableRow> Drawn::table() const
-{
-    std::vector<sheet::TableRow> rows;
-    rows.reserve(m_now.dots);
-    int number = 0;
-    for (const plot::PlotRecord &record : m_now.plots) {
-        ++number;
-        const QString function = record.function ? record.function->text : QString();
-        plot::forEachDot(record, [&](double x, double y) {
-            rows.push_back({number, function, x, y});
-        });
-    }
-    return rows;
 }
 
 std::vector<sound::Plot> Drawn::sounds() const

@@ -1,64 +1,92 @@
 #pragma once
 
 #include "plot/plotroutine.h"
-#include "sheet/valuetable.h"
 #include "sound/generator.h"
-#include "ui/drawingrecord.h"
+#include "ui/picturebox.h"
+#include "ui/twips.h"
+
+#include <QSize>
+#include <QString>
 
 #include <cstddef>
 #include <functional>
 #include <vector>
 
 class Form1;
+class QPainter;
 
 // What the plot area holds since its last clear, kept beside its pixels for whatever draws it
-// again elsewhere or in another form: the drawing as a record that paints it at any size, and
-// each plot with the dots it drew in graph units, in the order drawn.
+// again elsewhere or in another form: each plot with its centre marker and the dots it drew in
+// graph units, and the lines drawn beside the plots (the axes), in the order drawn.
 //
-// The plots' dots take 8 bytes each. Past `dotLimit` of them since the last clear the plots stop
-// being kept (the count of plots goes on) until the next clear, so memory stays bounded however
-// long the program runs; whatever needs every dot must then be refused, never given a part.
-class Drawn
+// Memory stays bounded however long the program runs: what is kept takes about 8 bytes a dot,
+// and past `limit` bytes since the last clear nothing is kept until the next clear (a line drawn
+// again exactly over an earlier one replaces it). Whatever needs what was drawn must then be
+// refused, never given a part: the picture on the screen stays exact all along.
+class Drawn : private ui::PictureBox::Observer
 {
 public:
-    static constexpr std::size_t kDefaultDotLimit = 500'000; // ten plots over the widest range
-
-    explicit Drawn(Form1 &form, std::size_t dotLimit = kDefaultDotLimit);
+    static constexpr std::size_t kDefaultLimit = std::size_t(4) << 20; // ten plots of the widest
+                                                                       // range
+    explicit Drawn(Form1 &form, std::size_t limit = kDefaultLimit);
+    ~Drawn() override;
     Drawn(const Drawn &) = delete;
     Drawn &operator=(const Drawn &) = delete;
 
-    const ui::DrawingRecord &drawing() const { return m_now.drawing; }
+    // Why what was drawn cannot be given whole, in plain words to follow "could not be saved:"
+    // and the like; empty where it can.
+    QString unavailable() const;
+
+    // The plots in the order drawn; none where more was drawn than is kept.
     const std::vector<plot::PlotRecord> &plots() const { return m_now.plots; }
-    // False once the plots drawn since the last clear held more dots than can be kept.
-    bool plotsComplete() const { return !m_now.gaveUp; }
-    // Why the plots cannot be given whole, in plain words to follow "could not be saved:" and the
-    // like; empty where they can.
-    QString plotsUnavailable() const;
+    QSize area() const { return m_area; } // the plot area's, in pixels
+    const ui::TwipsMapping &mapping() const { return m_mapping; }
 
-    // What brings the drawing and the plots back as they are now, once the clear about to
-    // happen is undone.
-    std::function<void()> keepForUndo();
+    // Paints what was drawn with the plot area's top-left corner at the painter's origin,
+    // `scale` device units to a pixel, in the painter's render hints: dots, lines and markers as
+    // the area drew them, sharp at any scale. Nothing where it is unavailable.
+    void paint(QPainter &painter, double scale) const;
 
-    // Every dot of every plot kept, one row each: the plot's number on the sheet (from 1), the
-    // function as the list shows it, and the point.
-    std::vector<sheet::TableRow> table() const;
-    // The plots kept, as their sound is made: the walk, the sheet's height in graph units and
-    // the dots.
+    // The plots kept, as their sound is made.
     std::vector<sound::Plot> sounds() const;
 
-private:
-    void plotted(const plot::PlotRecord &record);
-    void cleared();
+    // What brings back what is kept now, once the clear about to happen is undone.
+    std::function<void()> keepForUndo();
 
+private:
+    void lineDrawn(float x1, float y1, float x2, float y2, int width, ui::Colour colour) override;
+    void circleDrawn(float, float, float, int, ui::Colour) override { }
+    void cleared() override;
+    void resized(QSize pixels) override;
+    void plotted(const plot::PlotRecord &record);
+    void keep(std::size_t bytes);
+
+    // A line of the area, a change of its size, or a plot: its marker and dots.
+    struct Mark
+    {
+        enum class Kind { Line, Area, Plot } kind;
+        float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // twips; a Line's ends
+        int width = 0;                        // pixels
+        ui::Colour colour = 0;
+        QSize area;            // an Area's new size, in pixels
+        std::size_t plot = 0;  // a Plot's place in `plots`
+        bool sameLine(const Mark &other) const;
+    };
     struct State
     {
-        ui::DrawingRecord drawing;
+        QSize start; // the area's size when the first mark was drawn
+        QSize last;  // ... and after the last
+        std::vector<Mark> marks;
         std::vector<plot::PlotRecord> plots;
-        std::size_t dots = 0;
+        std::size_t bytes = 0;
         bool gaveUp = false;
     };
+
     Form1 &m_form;
-    std::size_t m_dotLimit;
+    std::size_t m_limit;
+    ui::TwipsMapping m_mapping;
+    QSize m_area;
+    bool m_plotting = false; // what a plot draws is kept from its record
     State m_now;
 };
 

@@ -1,43 +1,25 @@
 #include "plotexport.h"
 
-#include "app/form1.h"
-#include "drawn/drawn.h"
-#include "sheet/sheet.h"
-#include "sheet/valuetable.h"
-#include "sheet/vectorfile.h"
-#include "sound/wav.h"
+#include "plotfiles.h"
 
-#include "ui/atomicfile.h"
+#include "app/form1.h"
+#include "ui/event.h"
 #include "ui/imageoutput.h"
-#include "ui/runtimeerror.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMenu>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QStandardPaths>
 
-#include <iterator>
 #include <utility>
 
 namespace {
-
-struct KnownFormat
-{
-    const char *extension;
-    PlotFormat format;
-};
-constexpr KnownFormat kFormats[]
-        = {{"png", PlotFormat::Image}, {"jpg", PlotFormat::Image}, {"jpeg", PlotFormat::Image},
-           {"bmp", PlotFormat::Image}, {"svg", PlotFormat::Svg},   {"pdf", PlotFormat::Pdf},
-           {"csv", PlotFormat::Table}, {"wav", PlotFormat::Sound}};
 
 QString startFolder()
 {
@@ -54,12 +36,8 @@ void giveBackFocus(Form1 &form)
 void savePlotAs(Form1 &form, const Drawn &drawn)
 {
     QFileDialog dialog(form.w, QCoreApplication::translate("PlotExport", "Save Plot As"),
-                       startFolder(),
-                       QCoreApplication::translate("PlotExport",
-                                                   "PNG image (*.png);;JPEG image (*.jpg "
-                                                   "*.jpeg);;BMP image (*.bmp);;SVG drawing "
-                                                   "(*.svg);;PDF document (*.pdf);;CSV table "
-                                                   "(*.csv);;WAV sound (*.wav)"));
+                       startFolder());
+    dialog.setNameFilters(plotFileFilters());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.selectFile(QStringLiteral("plot.png"));
@@ -73,7 +51,7 @@ void savePlotAs(Form1 &form, const Drawn &drawn)
     giveBackFocus(form);
     if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    savePlot(form, drawn, dialog.selectedFiles().constFirst());
+    savePlot(form, &drawn, dialog.selectedFiles().constFirst());
 }
 
 void askAndPrint(Form1 &form, const Drawn &drawn)
@@ -84,61 +62,6 @@ void askAndPrint(Form1 &form, const Drawn &drawn)
     giveBackFocus(form);
     if (answer == QDialog::Accepted)
         printPlot(form, drawn, printer);
-}
-
-// Writes `path` all-or-nothing with `write`, which gives the reason it failed or an empty text.
-template<typename Write> QString writeFile(const QString &path, Write &&write)
-{
-    ui::AtomicFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (const QString reason = write(file); !reason.isEmpty())
-        return file.failed() ? file.errorString() : reason;
-    return file.commit() ? QString() : file.errorString();
-}
-
-QString saveImage(const Form1 &form, const Drawn &drawn, const QString &path, int scale)
-{
-    if (scale == 1)
-        return ui::saveImage(plotImage(form), path);
-    QString failure;
-    const QImage image = sheet::renderSheet(drawn.drawing(), scale, &failure);
-    return image.isNull() ? failure : ui::saveImage(image, path);
-}
-
-// Why the plot cannot be written to `path`, or an empty text once it has been.
-QString plotFileFailure(const Form1 &form, const Drawn &drawn, const QString &path, int scale)
-{
-    const PlotFormat format = plotFormatFor(path);
-    // Refused before anything is written where the dots were not all kept (the drawing's own
-    // writers refuse likewise where it was not kept).
-    if (format == PlotFormat::Table || format == PlotFormat::Sound) {
-        if (const QString missing = drawn.plotsUnavailable(); !missing.isEmpty())
-            return missing;
-    }
-    switch (format) {
-    case PlotFormat::None:
-        break;
-    case PlotFormat::Image:
-        return saveImage(form, drawn, path, scale);
-    case PlotFormat::Svg:
-        return writeFile(path,
-                         [&](QIODevice &file) { return sheet::writeSvg(&file, drawn.drawing()); });
-    case PlotFormat::Pdf:
-        return writeFile(path,
-                         [&](QIODevice &file) { return sheet::writePdf(&file, drawn.drawing()); });
-    case PlotFormat::Table:
-        return writeFile(path,
-                         [&](QIODevice &file) { return sheet::writeTable(&file, drawn.table()); });
-    case PlotFormat::Sound:
-        return writeFile(path, [&](QIODevice &file) {
-            return sound::writeWav(file, sound::plotSound(drawn.sounds()));
-        });
-    }
-    return QCoreApplication::translate("PlotExport",
-                                       "the file name does not end in one of %1, so there is no "
-                                       "format to write it in")
-            .arg(plotExtensions().join(QLatin1String(", ")));
 }
 
 // Opens the menu at `at` with its first enabled entry active, so that a screen reader speaks it
@@ -155,62 +78,6 @@ void openMenu(QMenu *menu, const QPoint &at)
 }
 
 } // namespace
-
-QImage plotImage(const Form1 &form)
-{
-    return form.P.image();
-}
-
-PlotFormat plotFormatFor(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix();
-    for (const KnownFormat &known : kFormats) {
-        if (suffix.compare(QLatin1String(known.extension), Qt::CaseInsensitive) == 0)
-            return known.format;
-    }
-    return PlotFormat::None;
-}
-
-QStringList plotExtensions()
-{
-    QStringList extensions;
-    for (const KnownFormat &known : kFormats)
-        extensions << QLatin1Char('.') + QLatin1String(known.extension);
-    return extensions;
-}
-
-void savePlot(const Form1 &form, const Drawn &drawn, const QString &path, int scale)
-{
-    const QString reason = plotFileFailure(form, drawn, path, scale);
-    if (!reason.isEmpty())
-        throw ui::RuntimeError(ui::RuntimeError::Kind::FileError,
-                               QCoreApplication::translate(
-                                       "PlotExport", "The plot could not be saved to \"%1\": %2.")
-                                       .arg(path, reason));
-}
-
-void printPlot(const Form1 &form, const Drawn &drawn, QPrinter &printer)
-{
-    const ui::DrawingRecord &drawing = drawn.drawing();
-    const QString reason = !sheet::unavailable(drawing).isEmpty()
-            ? ui::printImage(printer, plotImage(form))
-            : ui::printPage(printer, [&drawing](QPainter &painter) {
-                  const QPaintDevice &page = *painter.device();
-                  sheet::paintSheetFitted(painter, drawing,
-                                          QRectF(0, 0, page.width(), page.height()));
-              });
-    if (reason.isEmpty())
-        return;
-    const QString file = printer.outputFileName();
-    throw ui::RuntimeError(
-            ui::RuntimeError::Kind::FileError,
-            file.isEmpty() ? QCoreApplication::translate("PlotExport",
-                                                         "The plot could not be printed: %1.")
-                                     .arg(reason)
-                           : QCoreApplication::translate(
-                                     "PlotExport", "The plot could not be printed to \"%1\": %2.")
-                                     .arg(file, reason));
-}
 
 void PlotExport::undoClear()
 {

@@ -1,6 +1,6 @@
 #include "commandline.h"
 
-#include "export/plotexport.h"
+#include "export/plotfiles.h"
 #include "plot/catalogue.h"
 #include "plot/convert.h"
 #include "sheet/sheet.h"

@@ -3,7 +3,7 @@
 #include "app/form1.h"
 #include "commandline.h"
 #include "drawn/drawn.h"
-#include "export/plotexport.h"
+#include "export/plotfiles.h"
 
 #include "ui/runtimeerror.h"
 #include "ui/screen.h"
@@ -27,9 +27,11 @@ int render(const RenderRequest &request)
 
     // The window's own start-up and handlers, without showing it: the events a user's choices
     // raise, in the order they would raise them, for each plot in turn. What is drawn is kept
-    // for the formats that draw the sheet anew or give its dots.
+    // only for the formats that draw the sheet anew or give its dots.
     Form1 form;
-    const Drawn drawn(form);
+    std::optional<Drawn> drawn;
+    if (needsWhatWasDrawn(request.file, request.scale))
+        drawn.emplace(form);
     form.window.load.raise();
     form.window.activate.raise();
     for (const PlotRequest &plot : request.plots) {
@@ -48,7 +50,7 @@ int render(const RenderRequest &request)
 
     if (!failure)
         ui::dispatch(QStringLiteral("Save"),
-                     [&] { savePlot(form, drawn, request.file, request.scale); });
+                     [&] { savePlot(form, drawn ? &*drawn : nullptr, request.file, request.scale); });
     ui::resetErrorReporter();
     if (failure) {
         std::fprintf(stderr, "curvanta: %s\n", qPrintable(*failure));

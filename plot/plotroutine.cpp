@@ -18,8 +18,6 @@ namespace plot {
 
 namespace {
 
-constexpr ui::Colour kDotColour = ui::rgb(255, 0, 0);
-constexpr float kMarkerRadius = 100; // twips
 // The bars allow at most 50,001 steps. Far beyond that lies only a range whose ends are so large
 // that adding 0.001 no longer moves x, and the walk would never end.
 constexpr long kMaxSteps = 1'000'000;
@@ -101,9 +99,17 @@ void noteRequest(const PlotControls &c, double lower, double upper, double from,
 
 } // namespace
 
+DotSegment dotSegment(const GraphMapping &map, double x, double y)
+{
+    const double X = map.toX(x);
+    const double Y = map.toY(y);
+    return {checked::toSingle(X), checked::toSingle(Y), checked::toSingle(checked::sub(X, 0.001)),
+            checked::toSingle(checked::add(Y, 0.001))};
+}
+
 void Cp_Click(const PlotControls &c)
 {
-    c.P.setDrawWidth(5);
+    c.P.setDrawWidth(kPenWidth);
     GraphMapping map;
     map.cx = c.P.width() / 2.0f;
     map.cy = c.P.height() / 2.0f;
@@ -111,9 +117,13 @@ void Cp_Click(const PlotControls &c)
     const double upper = lenientNumber(c.L5.caption());
     const double x0 = checked::div(lower, 1.2);
     const double x1 = checked::div(upper, 1.2);
-    if (c.record)
+    const ui::Colour marker = markerColour();
+    if (c.record) {
         noteRequest(c, lower, upper, x0, x1);
-    c.P.circle(map.cx, map.cy, kMarkerRadius, markerColour());
+        c.record->centre = QPointF(map.cx, map.cy);
+        c.record->marker = marker;
+    }
+    c.P.circle(map.cx, map.cy, kMarkerRadius, marker);
 
     double y = 0;
     // The texts cannot change while the walk runs, so they are converted once, at the first
@@ -150,11 +160,8 @@ void Cp_Click(const PlotControls &c)
                 if (c.record)
                     c.record->mapping = map;
             }
-            const double X = map.toX(x);
-            const double Y = map.toY(y);
-            c.P.line(checked::toSingle(X), checked::toSingle(Y),
-                     checked::toSingle(checked::sub(X, 0.001)),
-                     checked::toSingle(checked::add(Y, 0.001)), kDotColour);
+            const DotSegment dot = dotSegment(map, x, y);
+            c.P.line(dot.x1, dot.y1, dot.x2, dot.y2, kDotColour);
             if (c.record)
                 c.record->dots.push_back(y);
         }

@@ -3,7 +3,10 @@
 #include "catalogue.h"
 #include "frame.h"
 
+#include "ui/control.h"
+
 #include <QLocale>
+#include <QPointF>
 
 #include <array>
 #include <optional>
@@ -18,6 +21,12 @@ class TextBox;
 
 namespace plot {
 
+// What the Plot button draws with: the pen width in pixels, the centre marker's radius in twips,
+// the colour of every dot.
+inline constexpr int kPenWidth = 5;
+inline constexpr float kMarkerRadius = 100;
+inline constexpr ui::Colour kDotColour = ui::rgb(255, 0, 0);
+
 // What a plot was asked for and what it got to: the family chosen (none where the code names
 // none), the texts of the coefficients that family uses, as typed, and the x range of the walk;
 // the mapping its dots were drawn with, once the walk had its scale, and the abscissa of the step
@@ -29,6 +38,8 @@ struct PlotRecord
     double from = 0;
     double to = 0;
     double lower = 0, upper = 0; // the limits the range was made from: from = lower / 1.2
+    QPointF centre;        // twips: the frame centre, where the marker was drawn
+    ui::Colour marker = 0; // the marker's colour
     std::optional<GraphMapping> mapping;
     double x = 0;
     // The ordinate of each dot drawn, in the order drawn. The first dot lies at x = `from`, and
@@ -45,6 +56,15 @@ template<typename F> void forEachDot(const PlotRecord &record, F &&f)
         x += 0.001;
     }
 }
+
+// The segment the walk draws for the dot at (x, y), in twips: far shorter than a pixel, it shows
+// as a dot of the pen's width centred on its first end. Throws where it lies beyond the single
+// range, as the walk does.
+struct DotSegment
+{
+    float x1, y1, x2, y2;
+};
+DotSegment dotSegment(const GraphMapping &map, double x, double y);
 
 struct PlotControls
 {

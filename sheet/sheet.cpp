@@ -2,7 +2,7 @@
 
 #include "paper.h"
 
-#include "ui/drawingrecord.h"
+#include "drawn/drawn.h"
 #include "ui/imageoutput.h"
 
 #include <QCoreApplication>
@@ -12,38 +12,28 @@
 
 namespace sheet {
 
-QString unavailable(const ui::DrawingRecord &drawing)
+void paintSheet(QPainter &painter, const Drawn &drawn, double scale)
 {
-    if (drawing.isComplete())
-        return {};
-    return QCoreApplication::translate("sheet::Sheet",
-                                       "so much has been plotted since the plot area was last "
-                                       "cleared that only its picture on the screen was kept; "
-                                       "clear the plot area and plot again");
-}
-
-void paintSheet(QPainter &painter, const ui::DrawingRecord &drawing, double scale)
-{
-    const QRectF bounds(QPointF(), QSizeF(drawing.area()));
+    const QRectF bounds(QPointF(), QSizeF(drawn.area()));
     painter.fillRect(QRectF(QPointF(), bounds.size() * scale), ui::toQColor(kBackColour));
     paintPaper(painter, scale, bounds);
-    drawing.paint(painter, scale);
+    drawn.paint(painter, scale);
 }
 
-void paintSheetFitted(QPainter &painter, const ui::DrawingRecord &drawing, const QRectF &page)
+void paintSheetFitted(QPainter &painter, const Drawn &drawn, const QRectF &page)
 {
-    const QSizeF size(drawing.area());
+    const QSizeF size(drawn.area());
     if (size.isEmpty())
         return;
     const QRectF place = ui::fitted(size, page);
     painter.save();
     painter.setClipRect(place);
     painter.translate(place.topLeft());
-    paintSheet(painter, drawing, place.width() / size.width());
+    paintSheet(painter, drawn, place.width() / size.width());
     painter.restore();
 }
 
-QImage renderSheet(const ui::DrawingRecord &drawing, int scale, QString *failure)
+QImage renderSheet(const Drawn &drawn, int scale, QString *failure)
 {
     const auto fail = [failure](const QString &reason) {
         if (failure)
@@ -54,9 +44,9 @@ QImage renderSheet(const ui::DrawingRecord &drawing, int scale, QString *failure
         return fail(QCoreApplication::translate("sheet::Sheet",
                                                 "the scale must be a whole number from 1 to %1")
                             .arg(kMaxScale));
-    if (const QString reason = unavailable(drawing); !reason.isEmpty())
+    if (const QString reason = drawn.unavailable(); !reason.isEmpty())
         return fail(reason);
-    const QSize size = drawing.area() * scale;
+    const QSize size = drawn.area() * scale;
     if (size.isEmpty())
         return fail(QCoreApplication::translate("sheet::Sheet", "the plot area has no size yet"));
     QImage image(size, QImage::Format_RGB32);
@@ -67,12 +57,12 @@ QImage renderSheet(const ui::DrawingRecord &drawing, int scale, QString *failure
                             .arg(size.width())
                             .arg(size.height()));
     constexpr double kMetresPerInch = 0.0254;
-    const double dotsPerInch = 1440 / drawing.mapping().toTwips(1.0) * scale;
+    const double dotsPerInch = 1440 / drawn.mapping().toTwips(1.0) * scale;
     image.setDotsPerMeterX(int(std::lround(dotsPerInch / kMetresPerInch)));
     image.setDotsPerMeterY(int(std::lround(dotsPerInch / kMetresPerInch)));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintSheet(painter, drawing, scale);
+    paintSheet(painter, drawn, scale);
     return image;
 }
 

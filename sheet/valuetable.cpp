@@ -1,6 +1,8 @@
 #include "valuetable.h"
 
-#include "output.h"
+#include "ui/atomicfile.h"
+
+#include "plot/plotroutine.h"
 
 #include <QByteArray>
 
@@ -40,6 +42,20 @@ template<typename Number> void appendNumber(std::string &out, Number value)
 
 } // namespace
 
+std::vector<TableRow> tableRows(const std::vector<plot::PlotRecord> &plots)
+{
+    std::vector<TableRow> rows;
+    int number = 0;
+    for (const plot::PlotRecord &record : plots) {
+        ++number;
+        const QString function = record.function ? record.function->text : QString();
+        plot::forEachDot(record, [&](double x, double y) {
+            rows.push_back({number, function, x, y});
+        });
+    }
+    return rows;
+}
+
 QString writeTable(QIODevice *device, const std::vector<TableRow> &rows)
 {
     std::string out = "plot,function,x,y\r\n";
@@ -61,7 +77,7 @@ QString writeTable(QIODevice *device, const std::vector<TableRow> &rows)
         appendNumber(out, row.y);
         out += "\r\n";
     }
-    return writeAll(device, QByteArray::fromRawData(out.data(), qsizetype(out.size())));
+    return ui::writeAll(device, QByteArray::fromRawData(out.data(), qsizetype(out.size())));
 }
 
 } // namespace sheet

@@ -6,6 +6,10 @@
 
 class QIODevice;
 
+namespace plot {
+struct PlotRecord;
+}
+
 namespace sheet {
 
 // One dot that a plot drew: the plot's number on the sheet (from 1), the function it plotted as
@@ -17,6 +21,9 @@ struct TableRow
     double x = 0;
     double y = 0;
 };
+
+// Every dot of every plot, one row each, in the order drawn.
+std::vector<TableRow> tableRows(const std::vector<plot::PlotRecord> &plots);
 
 // Writes `rows` as a table of comma-separated values (RFC 4180: a header row, CRLF line ends,
 // a field holding a comma, a quote or a line end in quotes with its quotes doubled), UTF-8, the

@@ -1,9 +1,9 @@
 #include "vectorfile.h"
 
-#include "output.h"
+#include "ui/atomicfile.h"
 #include "sheet.h"
 
-#include "ui/drawingrecord.h"
+#include "drawn/drawn.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -33,32 +33,32 @@ QString cannotDraw()
 
 // The generators report no failure of the device they write to, so they write to memory, and
 // that goes to the device in one checked write.
-QString writeSvg(QIODevice *device, const ui::DrawingRecord &drawing)
+QString writeSvg(QIODevice *device, const Drawn &drawn)
 {
-    if (const QString reason = unavailable(drawing); !reason.isEmpty())
+    if (const QString reason = drawn.unavailable(); !reason.isEmpty())
         return reason;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
-    generator.setSize(drawing.area());
-    generator.setViewBox(QRect(QPoint(), drawing.area()));
+    generator.setSize(drawn.area());
+    generator.setViewBox(QRect(QPoint(), drawn.area()));
     // Its width and height in millimetres then make it as large as the plot area shows.
-    generator.setResolution(int(std::lround(1440 / drawing.mapping().toTwips(1.0))));
+    generator.setResolution(int(std::lround(1440 / drawn.mapping().toTwips(1.0))));
     generator.setTitle(title());
     generator.setDescription(title());
     QPainter painter;
     if (!painter.begin(&generator))
         return cannotDraw();
-    paintSheet(painter, drawing, 1);
+    paintSheet(painter, drawn, 1);
     if (!painter.end())
         return cannotDraw();
-    return writeAll(device, buffer.data());
+    return ui::writeAll(device, buffer.data());
 }
 
-QString writePdf(QIODevice *device, const ui::DrawingRecord &drawing)
+QString writePdf(QIODevice *device, const Drawn &drawn)
 {
-    if (const QString reason = unavailable(drawing); !reason.isEmpty())
+    if (const QString reason = drawn.unavailable(); !reason.isEmpty())
         return reason;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -67,8 +67,8 @@ QString writePdf(QIODevice *device, const ui::DrawingRecord &drawing)
         // A page is a whole number of points: the sheet lies in its top-left corner at the size
         // the plot area has on the screen, and its back colour fills the fraction beyond.
         constexpr double kTwipsPerPoint = 20;
-        const double pointsPerPixel = drawing.mapping().toTwips(1.0) / kTwipsPerPoint;
-        const QSizeF points = QSizeF(drawing.area()) * pointsPerPixel;
+        const double pointsPerPixel = drawn.mapping().toTwips(1.0) / kTwipsPerPoint;
+        const QSizeF points = QSizeF(drawn.area()) * pointsPerPixel;
         const QSize page(int(std::ceil(points.width())), int(std::ceil(points.height())));
         writer.setPageLayout(QPageLayout(QPageSize(page, QString(), QPageSize::ExactMatch),
                                          QPageLayout::Portrait, QMarginsF()));
@@ -80,11 +80,11 @@ QString writePdf(QIODevice *device, const ui::DrawingRecord &drawing)
             return cannotDraw();
         painter.fillRect(QRect(0, 0, writer.width() + 1, writer.height() + 1),
                          ui::toQColor(kBackColour));
-        paintSheet(painter, drawing, writer.resolution() * pointsPerPixel / 72);
+        paintSheet(painter, drawn, writer.resolution() * pointsPerPixel / 72);
         if (!painter.end())
             return cannotDraw();
     }
-    return writeAll(device, buffer.data());
+    return ui::writeAll(device, buffer.data());
 }
 
 } // namespace sheet

@@ -4,6 +4,7 @@
 #include "plot/plotroutine.h"
 #include "ui/label.h"
 #include "ui/picturebox.h"
+#include "ui/screen.h"
 #include "ui/textbox.h"
 
 #include <QStringList>
@@ -29,6 +30,13 @@ struct PlotArea
         L5.setCaption(range.section(' ', 1, 1));
         for (int i = 0; i < 4; ++i)
             T6[i].setText(boxes[i]);
+    }
+    // The colour of the image's pixel under the point (x, y) in twips.
+    QRgb at(float x, float y) const
+    {
+        const QPointF p = ui::Screen::mapping().withDevicePixelRatio(P.image().devicePixelRatio())
+                                  .toDevice(QPointF(x, y));
+        return P.image().pixel(int(p.x()), int(p.y()));
     }
     // Plots; `record` tells where the walk was when it ended and the mapping it drew with.
     void plot(plot::PlotRecord *record = nullptr)

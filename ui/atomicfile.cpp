@@ -148,4 +148,26 @@ void AtomicFile::discard()
         ::unlink(std::exchange(m_temporary, {}).constData());
 }
 
+QString writeAtomically(const QString &path, const std::function<QString(QIODevice &)> &write)
+{
+    AtomicFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (const QString reason = write(file); !reason.isEmpty())
+        return file.failed() ? file.errorString() : reason;
+    return file.commit() ? QString() : file.errorString();
+}
+
+QString writeAll(QIODevice *device, const QByteArray &bytes)
+{
+    if (!device || !device->isWritable())
+        return QCoreApplication::translate("ui::AtomicFile", "the file is not open for writing");
+    if (device->write(bytes) == bytes.size())
+        return {};
+    const QString reason = device->errorString();
+    return reason.isEmpty() || reason == QLatin1String("Unknown error")
+            ? QCoreApplication::translate("ui::AtomicFile", "not everything could be written")
+            : reason;
+}
+
 } // namespace ui

@@ -4,6 +4,8 @@
 #include <QIODevice>
 #include <QString>
 
+#include <functional>
+
 namespace ui {
 
 // A user's file, written all-or-nothing. What is written goes unbuffered into a new temporary
@@ -53,5 +55,13 @@ private:
     int m_fd = -1;
     bool m_failed = false;
 };
+
+// Writes the file at `path` all-or-nothing: `write` writes into an AtomicFile open for it and gives
+// the reason it failed, or an empty text. Returns the reason the file was not written (the
+// system's where it has one), or an empty text once it holds everything written.
+QString writeAtomically(const QString &path, const std::function<QString(QIODevice &)> &write);
+
+// Writes all of `bytes` to `device`: an empty text when every byte was taken, otherwise the reason.
+QString writeAll(QIODevice *device, const QByteArray &bytes);
 
 } // namespace ui

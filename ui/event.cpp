@@ -44,8 +44,11 @@ void showErrorDialog(const QString &handler, const RuntimeError &error)
     // Application-modal but not blocking: the handler has already ended, and a nested event loop
     // here would let the next event run inside this one. The dialog belongs to the window the
     // user was working in, which takes the focus back afterwards, also where no window manager
-    // would hand it back.
+    // would hand it back. Right after another dialog has closed no window may be active yet:
+    // then it is the window of the control the error is about.
     QPointer<QWidget> owner = QApplication::activeWindow();
+    if (!owner && error.about())
+        owner = error.about()->window();
     auto *box = new QMessageBox(QMessageBox::Critical, QApplication::applicationName(),
                                 error.title(), QMessageBox::Ok, owner);
     box->setInformativeText(error.detail());

@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -15,58 +14,18 @@
 
 namespace ui {
 
-namespace {
-
-struct ImageFormat
+// Encoded in memory first: an image plugin that meets a failed write mid-way (libpng) leaks and
+// prints its own complaint, and the file is written whole or not at all either way.
+QString saveImage(const QImage &image, const QString &path, const QByteArray &format)
 {
-    const char *extension;
-    const char *format; // as QImageWriter names it
-};
-constexpr ImageFormat kImageFormats[]
-        = {{"png", "png"}, {"jpg", "jpeg"}, {"jpeg", "jpeg"}, {"bmp", "bmp"}};
-
-} // namespace
-
-QByteArray imageFormatFor(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix();
-    for (const ImageFormat &known : kImageFormats) {
-        if (suffix.compare(QLatin1String(known.extension), Qt::CaseInsensitive) == 0)
-            return known.format;
-    }
-    return {};
-}
-
-QStringList imageExtensions()
-{
-    QStringList extensions;
-    for (const ImageFormat &known : kImageFormats)
-        extensions << QLatin1Char('.') + QLatin1String(known.extension);
-    return extensions;
-}
-
-QString saveImage(const QImage &image, const QString &path, QByteArray format)
-{
-    if (format.isEmpty())
-        format = imageFormatFor(path);
-    if (format.isEmpty())
-        return QCoreApplication::translate(
-                "ui::ImageOutput",
-                "the file name does not end in .png, .jpg or .bmp, so there is no image format "
-                "to write it in");
-    AtomicFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    // Encoded in memory first: an image plugin that meets a failed write mid-way (libpng) leaks
-    // and prints its own complaint, and the file is written whole or not at all either way.
     QBuffer encoded;
     encoded.open(QIODevice::WriteOnly);
     QImageWriter writer(&encoded, format);
     if (!writer.write(image))
         return writer.errorString();
-    if (file.write(encoded.data()) != encoded.size() || !file.commit())
-        return file.errorString();
-    return {};
+    return writeAtomically(path, [&encoded](QIODevice &file) {
+        return writeAll(&file, encoded.data());
+    });
 }
 
 void copyImage(const QImage &image)
@@ -110,18 +69,15 @@ QString printPage(QPrinter &printer, const std::function<void(QPainter &)> &pain
     // Printing to a file makes a PDF. The printer would write it straight onto the file, emptying
     // an earlier one as soon as it starts, and says nothing of a failed write; the same page
     // goes through a PDF writer into a file written all-or-nothing instead.
-    AtomicFile file(printer.outputFileName());
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    QPdfWriter pdf(&file);
-    pdf.setPdfVersion(printer.pdfVersion());
-    pdf.setResolution(printer.resolution());
-    pdf.setPageLayout(printer.pageLayout());
-    pdf.setTitle(printer.docName());
-    pdf.setCreator(printer.creator());
-    if (!print(&pdf))
-        return file.failed() ? file.errorString() : failed;
-    return file.commit() ? QString() : file.errorString();
+    return writeAtomically(printer.outputFileName(), [&](QIODevice &file) {
+        QPdfWriter pdf(&file);
+        pdf.setPdfVersion(printer.pdfVersion());
+        pdf.setResolution(printer.resolution());
+        pdf.setPageLayout(printer.pageLayout());
+        pdf.setTitle(printer.docName());
+        pdf.setCreator(printer.creator());
+        return print(&pdf) ? QString() : failed;
+    });
 }
 
 } // namespace ui

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QRectF>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
@@ -13,18 +12,11 @@ class QPrinter;
 
 namespace ui {
 
-// The image format that the extension of `path` names, in any case: "png" for .png, "jpeg" for
-// .jpg and .jpeg, "bmp" for .bmp. Empty for any other extension or none.
-QByteArray imageFormatFor(const QString &path);
-
-// The extensions imageFormatFor knows, each with its dot: ".png", ".jpg", ".jpeg", ".bmp".
-QStringList imageExtensions();
-
-// Writes `image` to `path` in `format` ("png", "jpeg", "bmp"), by default the one the extension
-// of `path` names: .png, .jpg or .jpeg, .bmp. Written all-or-nothing (see AtomicFile): a failure
-// leaves any earlier file at `path` as it was and nothing partial beside it. Returns an empty
-// string on success, otherwise the reason in plain words ("No space left on device").
-QString saveImage(const QImage &image, const QString &path, QByteArray format = {});
+// Writes `image` to `path` in `format` ("png", "jpeg", "bmp", as QImageWriter names them),
+// all-or-nothing (see AtomicFile): a failure leaves any earlier file at `path` as it was and
+// nothing partial beside it. Returns an empty string on success, otherwise the reason in plain
+// words ("No space left on device").
+QString saveImage(const QImage &image, const QString &path, const QByteArray &format);
 
 // Puts `image` on the clipboard, where other programs can read it as PNG.
 void copyImage(const QImage &image);

@@ -1,6 +1,5 @@
 #include "picturebox.h"
 
-#include "drawingrecord.h"
 #include "raster.h"
 #include "runtimeerror.h"
 #include "screen.h"
@@ -133,38 +132,44 @@ void PictureBox::rebuildBackground(bool keepDrawing)
     m_map = Screen::mapping().withDevicePixelRatio(dpr);
     m_background = background;
     m_image = image;
-    if (m_record) {
+    if (m_observer) {
         if (!keepDrawing)
-            m_record->clear();
-        m_record->setArea(m_surface->size());
+            m_observer->cleared();
+        m_observer->resized(m_surface->size());
     }
     markDirty(m_image.rect());
 }
 
-void PictureBox::setRecord(DrawingRecord *record)
+void PictureBox::setObserver(Observer *observer)
 {
-    m_record = record;
-    if (m_record)
-        m_record->setArea(m_surface->size());
+    m_observer = observer;
+    if (m_observer)
+        m_observer->resized(m_surface->size());
+}
+
+QImage PictureBox::ownCopy(const QImage &image) const
+{
+    QImage own = allocate(image.size());
+    if (own.isNull())
+        outOfImageMemory(image.size());
+    own.setDevicePixelRatio(m_map.devicePixelRatio());
+    std::memcpy(own.bits(), image.constBits(), size_t(image.sizeInBytes()));
+    return own;
 }
 
 void PictureBox::detachImage()
 {
-    if (m_image.isDetached() || m_image.isNull())
-        return;
-    QImage own = allocate(m_image.size());
-    if (own.isNull())
-        outOfImageMemory(m_image.size());
-    own.setDevicePixelRatio(m_map.devicePixelRatio());
-    std::memcpy(own.bits(), m_image.constBits(), size_t(m_image.sizeInBytes()));
-    m_image = own;
+    if (!m_image.isDetached() && !m_image.isNull())
+        m_image = ownCopy(m_image);
 }
 
+// The image to draw on after a clear is made first, so that running out of memory for it ends
+// the clear before anything is erased.
 void PictureBox::cls()
 {
-    m_image = m_background;
-    if (m_record)
-        m_record->clear();
+    m_image = m_background.isNull() ? m_background : ownCopy(m_background);
+    if (m_observer)
+        m_observer->cleared();
     markDirty(m_image.rect());
 }
 
@@ -190,8 +195,8 @@ void PictureBox::line(float x1, float y1, float x2, float y2, Colour colour)
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return;
     detachImage();
-    if (m_record)
-        m_record->line(x1, y1, x2, y2, m_drawWidth, colour);
+    if (m_observer)
+        m_observer->lineDrawn(x1, y1, x2, y2, m_drawWidth, colour);
     QPointF p = m_map.toDevice(QPointF(x1, y1));
     QPointF q = m_map.toDevice(QPointF(x2, y2));
     const QColor pen = toQColor(colour);
@@ -223,20 +228,14 @@ void PictureBox::circle(float x, float y, float radius, Colour colour)
         || std::abs(centre.x()) > 1e6 || std::abs(centre.y()) > 1e6 || std::abs(r) > 1e6)
         return;
     detachImage();
-    if (m_record)
-        m_record->circle(x, y, radius, m_drawWidth, colour);
+    if (m_observer)
+        m_observer->circleDrawn(x, y, radius, m_drawWidth, colour);
     QPainter painter(&m_image);
     painter.setPen(QPen(toQColor(colour), m_drawWidth));
     painter.drawEllipse(centre, r, r);
     const double reach = (std::abs(r) + m_drawWidth) * dpr;
     markDirty(QRectF(centre * dpr - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach))
                       .toAlignedRect());
-}
-
-QRgb PictureBox::pixelAt(float x, float y) const
-{
-    const QPointF p = m_map.toDevice(QPointF(x, y));
-    return m_image.pixel(int(std::floor(p.x())), int(std::floor(p.y())));
 }
 
 void PictureBox::markDirty(const QRect &deviceRect)

@@ -8,7 +8,6 @@
 
 namespace ui {
 
-class DrawingRecord;
 class Surface;
 
 // The drawing surface. Everything drawn goes into a persistent image at the screen's device
@@ -22,7 +21,6 @@ public:
     explicit PictureBox(QWidget *container);
     ~PictureBox() override;
 
-    int drawWidth() const { return m_drawWidth; } // pixels
     void setDrawWidth(int pixels);
     bool autoRedraw() const { return m_autoRedraw; }
     void setAutoRedraw(bool on) { m_autoRedraw = on; }
@@ -46,17 +44,26 @@ public:
     // Puts back a drawing taken from image(); one of another size is laid over the background
     // from the top-left corner.
     void restore(const QImage &drawing);
-    // The colour of the device pixel under the point (x, y) given in twips.
-    QRgb pixelAt(float x, float y) const;
 
     Event dblClick;
 
     // Lays `overlay` over the drawing, beneath the controls placed in the box, as large as the
     // box; it takes no mouse input. What it paints never enters the image.
     void addOverlay(QWidget *overlay);
-    // Keeps `record` (or none) told of every Line, Circle and Cls from now on, and of the box's
-    // size; the box does not own it.
-    void setRecord(DrawingRecord *record);
+    // Told of every Line, Circle and Cls as the box takes them (twips, pen widths in pixels), and
+    // of each new size of the box's drawing area (pixels), from the moment it is set.
+    class Observer
+    {
+    public:
+        virtual ~Observer() = default;
+        virtual void lineDrawn(float x1, float y1, float x2, float y2, int width, Colour colour)
+                = 0;
+        virtual void circleDrawn(float x, float y, float radius, int width, Colour colour) = 0;
+        virtual void cleared() = 0;
+        virtual void resized(QSize pixels) = 0;
+    };
+    // Sets the one observer (or none); the box does not own it.
+    void setObserver(Observer *observer);
     // For tests: the next image the box needs cannot be allocated, as when memory runs out.
     static void failNextImageAllocation();
 
@@ -69,7 +76,9 @@ private:
     void rebuildBackground(bool keepDrawing);
     // The image size, in device pixels, that the widget's size needs at `dpr`.
     QSize deviceSize(double dpr) const;
-    // Makes the drawing its own copy before it is drawn on (after Cls it shares the background).
+    // A copy of `image` that shares nothing with it; throws where it cannot be allocated.
+    QImage ownCopy(const QImage &image) const;
+    // Makes the drawing its own copy before it is drawn on (after Undo it shares the kept one).
     void detachImage();
     void markDirty(const QRect &deviceRect);
     void flushDirty();
@@ -84,7 +93,7 @@ private:
     int m_drawWidth = 1;
     bool m_autoRedraw = true;
     TwipsMapping m_map; // onto the image's device pixels
-    DrawingRecord *m_record = nullptr;
+    Observer *m_observer = nullptr;
 };
 
 } // namespace ui

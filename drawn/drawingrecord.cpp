@@ -2,13 +2,11 @@
 // joined into runs that keep only the vertices their shape needs, or kept as separate dots.
 #include "drawingrecord.h"
 
-#include "raster.h"
+#include "ui/raster.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-
-namespace ui {
 
 namespace {
 
@@ -27,10 +25,6 @@ double joinGap(int width)
 
 } // namespace
 
-DrawingRecord::DrawingRecord(TwipsMapping mapping, std::size_t limit)
-    : m_mapping(mapping), m_limit(limit)
-{ }
-
 QPointF DrawingRecord::pixels(Point p) const
 {
     return QPointF(m_mapping.toPixels(p.x), m_mapping.toPixels(p.y));
@@ -42,9 +36,10 @@ bool DrawingRecord::reaches(const QRectF &b) const
             && b.top() < m_area.height();
 }
 
-void DrawingRecord::line(float x1, float y1, float x2, float y2, int width, Colour colour)
+void DrawingRecord::line(float x1, float y1, float x2, float y2, int width,
+                         ui::Colour colour)
 {
-    if (m_gaveUp || !std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2)
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2)
         || !std::isfinite(y2))
         return;
     QPointF p = pixels({x1, y1});
@@ -55,7 +50,7 @@ void DrawingRecord::line(float x1, float y1, float x2, float y2, int width, Colo
     }
     // Cut where it leaves the area by more than the pen reaches, so that no end lies far away.
     const double reach = width + 1.0;
-    if (!clipSegment(p, q,
+    if (!ui::clipSegment(p, q,
                      QRectF(QPointF(), QSizeF(m_area)).adjusted(-reach, -reach, reach, reach)))
         return;
     seal();
@@ -66,16 +61,15 @@ void DrawingRecord::line(float x1, float y1, float x2, float y2, int width, Colo
     m_points.push_back(twips(q));
     ++m_items.back().count;
     seal();
-    checkLimit();
 }
 
-void DrawingRecord::circle(float x, float y, float radius, int width, Colour colour)
+void DrawingRecord::circle(float x, float y, float radius, int width, ui::Colour colour)
 {
     const QPointF centre = pixels({x, y});
     const double r = m_mapping.toPixels(radius);
     // The surface draws no circle this far out either.
     constexpr double kFar = 1e6;
-    if (m_gaveUp || !std::isfinite(centre.x()) || !std::isfinite(centre.y()) || !std::isfinite(r)
+    if (!std::isfinite(centre.x()) || !std::isfinite(centre.y()) || !std::isfinite(r)
         || std::abs(centre.x()) > kFar || std::abs(centre.y()) > kFar || std::abs(r) > kFar)
         return;
     const double reach = std::abs(r) + width;
@@ -84,10 +78,9 @@ void DrawingRecord::circle(float x, float y, float radius, int width, Colour col
     seal();
     openItem(Kind::Circle, width, colour, radius, {x, y});
     seal();
-    checkLimit();
 }
 
-void DrawingRecord::dot(Point p, int width, Colour colour)
+void DrawingRecord::dot(Point p, int width, ui::Colour colour)
 {
     const QPointF at = pixels(p);
     const double r = width / 2.0;
@@ -113,21 +106,18 @@ void DrawingRecord::dot(Point p, int width, Colour colour)
             }
             extendRun(p);
             m_lastDot = at;
-            checkLimit();
             return;
         }
         if (open.kind == Kind::Dots) {
             m_points.push_back(p);
             ++open.count;
             m_lastDot = at;
-            checkLimit();
             return;
         }
     }
     seal();
     openItem(Kind::Dots, width, colour, 0, p);
     m_lastDot = at;
-    checkLimit();
 }
 
 void DrawingRecord::extendRun(Point p)
@@ -165,7 +155,7 @@ void DrawingRecord::extendRun(Point p)
     m_reach = reach;
 }
 
-void DrawingRecord::openItem(Kind kind, int width, Colour colour, float radius, Point p)
+void DrawingRecord::openItem(Kind kind, int width, ui::Colour colour, float radius, Point p)
 {
     m_items.push_back({kind, true, width, colour, radius, quint32(m_points.size()), 1});
     m_points.push_back(p);
@@ -174,4 +164,3 @@ void DrawingRecord::openItem(Kind kind, int width, Colour colour, float radius, 
     m_floating = false;
 }
 
-} // namespace ui

@@ -1,6 +1,5 @@
 // What the drawing record keeps: a shape sealed when it can grow no more, dropped when drawn over
-// exactly, compacted, given up past the limit, clipped to the areas the surface has had; and how
-// it is painted.
+// exactly, clipped to the areas the surface has had; and how it is painted.
 #include "drawingrecord.h"
 
 #include <QHashFunctions>
@@ -15,13 +14,11 @@
 #include <cstring>
 #include <optional>
 
-namespace ui {
-
 namespace {
 
-QPen roundPen(Colour colour, double width)
+QPen roundPen(ui::Colour colour, double width)
 {
-    return QPen(toQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return QPen(ui::toQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 } // namespace
@@ -35,9 +32,6 @@ void DrawingRecord::seal()
     const auto index = quint32(m_items.size() - 1);
     dropCovered(index);
     m_sealed.emplace(shapeHash(m_items[index]), index);
-    // What was dropped stays in place until it would be half of all that is kept.
-    if (m_deadItems * sizeof(Item) + m_deadPoints * sizeof(Point) > bytes() / 2)
-        compact();
 }
 
 void DrawingRecord::dropCovered(quint32 index)
@@ -50,8 +44,6 @@ void DrawingRecord::dropCovered(quint32 index)
             // Painted over entirely by the new one: nothing of it can show.
             earlier.live = false;
             --m_live;
-            ++m_deadItems;
-            m_deadPoints += earlier.count;
             m_sealed.erase(it);
             return;
         }
@@ -71,78 +63,6 @@ std::size_t DrawingRecord::shapeHash(const Item &item) const
     std::memcpy(&radius, &item.radius, sizeof radius);
     const size_t seed = qHashMulti(0, int(item.kind), item.width, radius, item.count);
     return qHashBits(&m_points[item.first], item.count * sizeof(Point), seed);
-}
-
-void DrawingRecord::compact()
-{
-    std::vector<Item> items;
-    std::vector<Point> points;
-    std::vector<std::size_t> liveBefore(m_items.size() + 1, 0);
-    items.reserve(m_live);
-    points.reserve(m_points.size() - m_deadPoints);
-    for (std::size_t i = 0; i < m_items.size(); ++i) {
-        liveBefore[i + 1] = liveBefore[i] + (m_items[i].live ? 1 : 0);
-        if (!m_items[i].live)
-            continue;
-        Item item = m_items[i];
-        const auto from = m_points.begin() + item.first;
-        item.first = quint32(points.size());
-        points.insert(points.end(), from, from + item.count);
-        items.push_back(item);
-    }
-    std::vector<Clip> clips;
-    for (Clip clip : m_clips) {
-        clip.items = liveBefore[clip.items];
-        if (clip.items == 0)
-            continue;
-        if (!clips.empty() && clips.back().items == clip.items)
-            clips.back().area &= clip.area;
-        else
-            clips.push_back(clip);
-    }
-    m_items = std::move(items);
-    m_points = std::move(points);
-    m_clips = std::move(clips);
-    m_deadItems = 0;
-    m_deadPoints = 0;
-    m_sealed.clear();
-    const std::size_t sealed = m_items.size() - (m_open ? 1 : 0);
-    for (std::size_t i = 0; i < sealed; ++i)
-        m_sealed.emplace(shapeHash(m_items[i]), quint32(i));
-}
-
-std::size_t DrawingRecord::bytes() const
-{
-    // A hash node holds its key, its value and the link to the next.
-    constexpr std::size_t kNode = sizeof(void *) + sizeof(std::size_t) + 2 * sizeof(quint32);
-    return m_items.size() * sizeof(Item) + m_points.size() * sizeof(Point)
-            + m_clips.size() * sizeof(Clip) + m_sealed.size() * kNode;
-}
-
-void DrawingRecord::checkLimit()
-{
-    if (bytes() <= m_limit)
-        return;
-    if (m_deadItems > 0)
-        compact();
-    if (bytes() <= m_limit)
-        return;
-    clear();
-    m_gaveUp = true;
-}
-
-void DrawingRecord::clear()
-{
-    m_items = {};
-    m_points = {};
-    m_clips = {};
-    m_sealed = {};
-    m_live = 0;
-    m_deadItems = 0;
-    m_deadPoints = 0;
-    m_open = false;
-    m_floating = false;
-    m_gaveUp = false;
 }
 
 void DrawingRecord::setArea(QSize pixels)
@@ -174,8 +94,6 @@ QRectF DrawingRecord::bounds(const Item &item) const
 
 void DrawingRecord::paint(QPainter &painter, double scale) const
 {
-    if (m_gaveUp)
-        return;
     // What each item is clipped to: every area the surface has had since it was drawn.
     std::vector<std::optional<QRectF>> clipFrom(m_clips.size() + 1);
     for (std::size_t j = m_clips.size(); j-- > 0;)
@@ -196,7 +114,7 @@ void DrawingRecord::paint(QPainter &painter, double scale) const
         // Cut geometrically rather than by the painter's clip, which not every device keeps.
         QPainterPath inside;
         inside.addRect(QRectF(clip->topLeft() * scale, clip->size() * scale));
-        painter.fillPath(outline(item, scale).intersected(inside), toQColor(item.colour));
+        painter.fillPath(outline(item, scale).intersected(inside), ui::toQColor(item.colour));
     }
     painter.restore();
 }
@@ -213,7 +131,7 @@ void DrawingRecord::paintItem(QPainter &painter, const Item &item, double scale)
         painter.drawLine(at(item.first), at(item.first + 1));
         return;
     case Kind::Circle:
-        painter.setPen(QPen(toQColor(item.colour), width));
+        painter.setPen(QPen(ui::toQColor(item.colour), width));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(at(item.first), item.radius * k, item.radius * k);
         return;
@@ -244,7 +162,7 @@ void DrawingRecord::paintItem(QPainter &painter, const Item &item, double scale)
         return;
     }
     painter.setPen(Qt::NoPen);
-    painter.setBrush(toQColor(item.colour));
+    painter.setBrush(ui::toQColor(item.colour));
     for (quint32 i = item.first; i < item.first + item.count; ++i)
         painter.drawEllipse(at(i), width / 2, width / 2);
 }
@@ -272,4 +190,3 @@ QPainterPath DrawingRecord::outline(const Item &item, double scale) const
     return stroker.createStroke(path);
 }
 
-} // namespace ui

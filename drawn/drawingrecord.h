@@ -1,8 +1,7 @@
 #pragma once
 
-#include "control.h"
-#include "screen.h"
-#include "twips.h"
+#include "ui/control.h"
+#include "ui/twips.h"
 
 #include <QRectF>
 #include <QSize>
@@ -14,54 +13,31 @@
 class QPainter;
 class QPainterPath;
 
-namespace ui {
-
-// What has been drawn on a drawing surface since it was last cleared, kept as drawing rather than
-// as pixels, so that the same drawing can be painted again onto any device at any resolution.
-// It takes the operations as the surface takes them: coordinates in twips from the surface's
-// top-left corner, y downwards, pen widths in pixels.
+// A drawing of the plot area as drawing rather than as pixels, so that it can be painted again
+// onto any device at any resolution. It takes the operations as the surface takes them:
+// coordinates in twips from the surface's top-left corner, y downwards, pen widths in pixels.
 //
 // A segment shorter than a pixel is a dot of the pen's width, as the surface shows it. Dots that
 // follow one another in the same colour and width, each overlapping the one before (a flat curve:
 // centres a fraction of a pixel apart), are kept as one stroked run with round caps and joins;
 // a vertex is kept only where leaving it out would move the run by more than a hundredth of a
 // pixel. Dots further apart (a steep curve, where the run would fill the notches between them by
-// more than a twentieth of a pixel) stay separate dots.
-//
-// Memory stays bounded however long the surface is drawn on without being cleared:
-// - whatever lies wholly outside the surface's area is not kept, as the surface keeps no pixel
-//   of it either;
-// - a shape drawn again exactly where an earlier one lies covers it whatever its colour, so the
-//   earlier one is dropped: plotting the same curve again and again costs nothing more;
-// - past `limit` bytes of drawing the record gives up: it lets go of everything and counts as
-//   incomplete until the next clear. The surface's own image stays exact all along; only what
-//   needs the record (vector output, sharper rasters) must then be refused, never drawn partly.
+// more than a twentieth of a pixel) stay separate dots. Whatever lies wholly outside the
+// surface's area is left out, and a shape drawn again exactly where an earlier one lies covers it
+// whatever its colour, so the earlier one is dropped.
 class DrawingRecord
 {
 public:
-    static constexpr std::size_t kDefaultLimit = std::size_t(2) << 20; // bytes
+    explicit DrawingRecord(ui::TwipsMapping mapping) : m_mapping(mapping) { }
 
-    explicit DrawingRecord(TwipsMapping mapping = Screen::mapping(),
-                           std::size_t limit = kDefaultLimit);
-    DrawingRecord(const DrawingRecord &) = default;
-    DrawingRecord &operator=(const DrawingRecord &) = default;
+    // The surface's Line and Circle. `width` is the pen width in pixels.
+    void line(float x1, float y1, float x2, float y2, int width, ui::Colour colour);
+    void circle(float x, float y, float radius, int width, ui::Colour colour);
 
-    // The surface's Line, Circle and Cls. `width` is the pen width in pixels.
-    void line(float x1, float y1, float x2, float y2, int width, Colour colour);
-    void circle(float x, float y, float radius, int width, Colour colour);
-    void clear();
-
-    // The surface's size in pixels from now on. Only what reaches into it is kept, and what was
-    // drawn before stays clipped to the sizes the surface has had since, as its image does.
+    // The surface's size in pixels from now on. What was drawn before stays clipped to the sizes
+    // the surface has had since, as its image does.
     void setArea(QSize pixels);
     QSize area() const { return m_area; }
-    const TwipsMapping &mapping() const { return m_mapping; }
-
-    // False once the record has given up (see above) since the last clear.
-    bool isComplete() const { return !m_gaveUp; }
-    bool isEmpty() const { return m_live == 0; }
-    // The bytes the drawing takes, which never pass the limit given at construction.
-    std::size_t bytes() const;
 
     // Paints the drawing with the surface's top-left corner at the painter's origin, `scale`
     // device units to a pixel, in the painter's render hints.
@@ -78,7 +54,7 @@ private:
         Kind kind;
         bool live;
         int width; // pixels
-        Colour colour;
+        ui::Colour colour;
         float radius;  // twips; circles only
         quint32 first; // into m_points
         quint32 count;
@@ -92,30 +68,24 @@ private:
 
     QPointF pixels(Point p) const;
     bool reaches(const QRectF &pixelBounds) const;
-    void dot(Point p, int width, Colour colour);
+    void dot(Point p, int width, ui::Colour colour);
     void extendRun(Point p);
-    void openItem(Kind kind, int width, Colour colour, float radius, Point p);
+    void openItem(Kind kind, int width, ui::Colour colour, float radius, Point p);
     void seal();
     void dropCovered(quint32 index);
-    void compact();
-    void checkLimit();
     bool sameShape(const Item &a, const Item &b) const;
     std::size_t shapeHash(const Item &item) const;
     QRectF bounds(const Item &item) const; // pixels
     void paintItem(QPainter &painter, const Item &item, double scale) const;
     QPainterPath outline(const Item &item, double scale) const;
 
-    TwipsMapping m_mapping;
-    std::size_t m_limit;
+    ui::TwipsMapping m_mapping;
     QSize m_area;
-    bool m_gaveUp = false;
     std::vector<Item> m_items;
     std::vector<Point> m_points;
     std::vector<Clip> m_clips;
     std::unordered_multimap<std::size_t, quint32> m_sealed; // shape hash -> item
     std::size_t m_live = 0;                                 // items
-    std::size_t m_deadItems = 0;                            // dropped, awaiting compaction
-    std::size_t m_deadPoints = 0;
 
     // The last item while it can still grow: a run of dots or a group of separate dots.
     bool m_open = false;
@@ -129,5 +99,3 @@ private:
     double m_low = 0, m_high = 0; // radians, relative to m_direction
     double m_reach = 0;           // pixels
 };
-
-} // namespace ui
