@@ -189,4 +189,3 @@ QPainterPath DrawingRecord::outline(const Item &item, double scale) const
     QPainterPathStroker stroker(roundPen(item.colour, width));
     return stroker.createStroke(path);
 }
-

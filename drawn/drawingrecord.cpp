@@ -36,11 +36,9 @@ bool DrawingRecord::reaches(const QRectF &b) const
             && b.top() < m_area.height();
 }
 
-void DrawingRecord::line(float x1, float y1, float x2, float y2, int width,
-                         ui::Colour colour)
+void DrawingRecord::line(float x1, float y1, float x2, float y2, int width, ui::Colour colour)
 {
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2)
-        || !std::isfinite(y2))
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return;
     QPointF p = pixels({x1, y1});
     QPointF q = pixels({x2, y2});
@@ -51,7 +49,7 @@ void DrawingRecord::line(float x1, float y1, float x2, float y2, int width,
     // Cut where it leaves the area by more than the pen reaches, so that no end lies far away.
     const double reach = width + 1.0;
     if (!ui::clipSegment(p, q,
-                     QRectF(QPointF(), QSizeF(m_area)).adjusted(-reach, -reach, reach, reach)))
+                         QRectF(QPointF(), QSizeF(m_area)).adjusted(-reach, -reach, reach, reach)))
         return;
     seal();
     const auto twips = [this](QPointF at) {
@@ -163,4 +161,3 @@ void DrawingRecord::openItem(Kind kind, int width, ui::Colour colour, float radi
     m_open = true;
     m_floating = false;
 }
-

@@ -116,8 +116,9 @@ void Drawn::paint(QPainter &painter, double scale) const
             break;
         case Mark::Kind::Plot: {
             const plot::PlotRecord &record = m_now.plots[mark.plot];
-            drawing.circle(record.centre.x(), record.centre.y(), plot::kMarkerRadius,
-                           plot::kPenWidth, record.marker);
+            if (record.marker)
+                drawing.circle(record.centre.x(), record.centre.y(), plot::kMarkerRadius,
+                               plot::kPenWidth, *record.marker);
             if (!record.mapping)
                 break;
             plot::forEachDot(record, [&](double x, double y) {

@@ -68,8 +68,8 @@ private:
         float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // twips; a Line's ends
         int width = 0;                        // pixels
         ui::Colour colour = 0;
-        QSize area;            // an Area's new size, in pixels
-        std::size_t plot = 0;  // a Plot's place in `plots`
+        QSize area;           // an Area's new size, in pixels
+        std::size_t plot = 0; // a Plot's place in `plots`
         bool sameLine(const Mark &other) const;
     };
     struct State

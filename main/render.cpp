@@ -49,8 +49,9 @@ int render(const RenderRequest &request)
     }
 
     if (!failure)
-        ui::dispatch(QStringLiteral("Save"),
-                     [&] { savePlot(form, drawn ? &*drawn : nullptr, request.file, request.scale); });
+        ui::dispatch(QStringLiteral("Save"), [&] {
+            savePlot(form, drawn ? &*drawn : nullptr, request.file, request.scale);
+        });
     ui::resetErrorReporter();
     if (failure) {
         std::fprintf(stderr, "curvanta: %s\n", qPrintable(*failure));

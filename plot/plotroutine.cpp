@@ -93,6 +93,7 @@ void noteRequest(const PlotControls &c, double lower, double upper, double from,
     record.to = to;
     record.lower = lower;
     record.upper = upper;
+    record.marker.reset();
     record.mapping.reset();
     record.dots.clear();
 }
@@ -121,9 +122,10 @@ void Cp_Click(const PlotControls &c)
     if (c.record) {
         noteRequest(c, lower, upper, x0, x1);
         c.record->centre = QPointF(map.cx, map.cy);
-        c.record->marker = marker;
     }
     c.P.circle(map.cx, map.cy, kMarkerRadius, marker);
+    if (c.record)
+        c.record->marker = marker;
 
     double y = 0;
     // The texts cannot change while the walk runs, so they are converted once, at the first

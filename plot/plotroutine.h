@@ -37,9 +37,9 @@ struct PlotRecord
     std::vector<std::pair<QChar, QString>> coefficients; // letter, text
     double from = 0;
     double to = 0;
-    double lower = 0, upper = 0; // the limits the range was made from: from = lower / 1.2
-    QPointF centre;        // twips: the frame centre, where the marker was drawn
-    ui::Colour marker = 0; // the marker's colour
+    double lower = 0, upper = 0;      // the limits the range was made from: from = lower / 1.2
+    QPointF centre;                   // twips: the frame centre
+    std::optional<ui::Colour> marker; // the colour of the marker drawn around it, once drawn
     std::optional<GraphMapping> mapping;
     double x = 0;
     // The ordinate of each dot drawn, in the order drawn. The first dot lies at x = `from`, and

@@ -1,7 +1,7 @@
 #include "vectorfile.h"
 
-#include "ui/atomicfile.h"
 #include "sheet.h"
+#include "ui/atomicfile.h"
 
 #include "drawn/drawn.h"
 

@@ -34,7 +34,8 @@ struct PlotArea
     // The colour of the image's pixel under the point (x, y) in twips.
     QRgb at(float x, float y) const
     {
-        const QPointF p = ui::Screen::mapping().withDevicePixelRatio(P.image().devicePixelRatio())
+        const QPointF p = ui::Screen::mapping()
+                                  .withDevicePixelRatio(P.image().devicePixelRatio())
                                   .toDevice(QPointF(x, y));
         return P.image().pixel(int(p.x()), int(p.y()));
     }

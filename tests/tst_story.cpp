@@ -13,20 +13,15 @@ private slots:
     {
         QTest::addColumn<QString>("events"); // a letter for a plot told so, "clear", "undo"
         QTest::addColumn<QString>("told");   // the description, lines joined by "/"
-        QTest::newRow("nothing yet") << ""
-                                     << "Empty: only the axes are drawn.";
-        QTest::newRow("a plot repeated at once is counted") << "A A B"
-                                                            << "A, drawn 2 times./B.";
-        QTest::newRow("a repeat after another is told again") << "A B A"
-                                                              << "A./B./A.";
-        QTest::newRow("the latest three are told") << "A B C D E"
-                                                   << "Earlier plots not listed: 2./C./D./E.";
-        QTest::newRow("a clear") << "A clear"
-                                 << "Empty: only the axes are drawn.";
-        QTest::newRow("a clear undone") << "A B B clear undo"
-                                        << "A./B, drawn 2 times.";
-        QTest::newRow("the count goes on after an undo") << "A clear undo A"
-                                                         << "A, drawn 2 times.";
+        // clang-format off
+        QTest::newRow("nothing yet") << "" << "Empty: only the axes are drawn.";
+        QTest::newRow("a plot repeated at once is counted") << "A A B" << "A, drawn 2 times./B.";
+        QTest::newRow("a repeat after another is told again") << "A B A" << "A./B./A.";
+        QTest::newRow("the latest three are told") << "A B C D E" << "Earlier plots not listed: 2./C./D./E.";
+        QTest::newRow("a clear") << "A clear" << "Empty: only the axes are drawn.";
+        QTest::newRow("a clear undone") << "A B B clear undo" << "A./B, drawn 2 times.";
+        QTest::newRow("the count goes on after an undo") << "A clear undo A" << "A, drawn 2 times.";
+        // clang-format on
     }
 
     void told()

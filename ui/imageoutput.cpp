@@ -23,9 +23,8 @@ QString saveImage(const QImage &image, const QString &path, const QByteArray &fo
     QImageWriter writer(&encoded, format);
     if (!writer.write(image))
         return writer.errorString();
-    return writeAtomically(path, [&encoded](QIODevice &file) {
-        return writeAll(&file, encoded.data());
-    });
+    return writeAtomically(path,
+                           [&encoded](QIODevice &file) { return writeAll(&file, encoded.data()); });
 }
 
 void copyImage(const QImage &image)
