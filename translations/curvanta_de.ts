@@ -396,12 +396,39 @@ Escape beendet es.
         <translation>Die Zeichnung konnte nicht nach &quot;%1&quot; gedruckt werden: %2.</translation>
     </message>
     <message>
-        <source>PNG image (*.png);;JPEG image (*.jpg *.jpeg);;BMP image (*.bmp);;SVG drawing (*.svg);;PDF document (*.pdf);;CSV table (*.csv);;WAV sound (*.wav)</source>
-        <translation>PNG-Bild (*.png);;JPEG-Bild (*.jpg *.jpeg);;BMP-Bild (*.bmp);;SVG-Zeichnung (*.svg);;PDF-Dokument (*.pdf);;CSV-Tabelle (*.csv);;WAV-Ton (*.wav)</translation>
-    </message>
-    <message>
         <source>the file name does not end in one of %1, so there is no format to write it in</source>
         <translation>der Dateiname endet nicht auf eine von %1, also gibt es kein Format, in dem sie geschrieben werden kann</translation>
+    </message>
+</context>
+<context>
+    <name>PlotFiles</name>
+    <message>
+        <source>PNG image</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>JPEG image</source>
+        <translation>JPEG-Bild</translation>
+    </message>
+    <message>
+        <source>BMP image</source>
+        <translation>BMP-Bild</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>SVG-Zeichnung</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>CSV table</source>
+        <translation>CSV-Tabelle</translation>
+    </message>
+    <message>
+        <source>WAV sound</source>
+        <translation>WAV-Ton</translation>
     </message>
 </context>
 <context>
@@ -461,22 +488,7 @@ Escape beendet es.
     </message>
 </context>
 <context>
-    <name>sheet::Output</name>
-    <message>
-        <source>the file is not open for writing</source>
-        <translation>die Datei ist nicht zum Schreiben geöffnet</translation>
-    </message>
-    <message>
-        <source>not everything could be written</source>
-        <translation>nicht alles konnte geschrieben werden</translation>
-    </message>
-</context>
-<context>
     <name>sheet::Sheet</name>
-    <message>
-        <source>so much has been plotted since the plot area was last cleared that only its picture on the screen was kept; clear the plot area and plot again</source>
-        <translation>seit dem letzten Löschen der Zeichenfläche wurde so viel gezeichnet, dass nur ihr Bild auf dem Bildschirm behalten wurde; löschen Sie die Zeichenfläche und zeichnen Sie erneut</translation>
-    </message>
     <message>
         <source>the scale must be a whole number from 1 to %1</source>
         <translation>der Maßstab muss eine ganze Zahl von 1 bis %1 sein</translation>
@@ -507,6 +519,14 @@ Escape beendet es.
         <source>not a plain file</source>
         <translation>keine gewöhnliche Datei</translation>
     </message>
+    <message>
+        <source>the file is not open for writing</source>
+        <translation>die Datei ist nicht zum Schreiben geöffnet</translation>
+    </message>
+    <message>
+        <source>not everything could be written</source>
+        <translation>nicht alles konnte geschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>ui::Event</name>
@@ -522,10 +542,6 @@ Escape beendet es.
 </context>
 <context>
     <name>ui::ImageOutput</name>
-    <message>
-        <source>the file name does not end in .png, .jpg or .bmp, so there is no image format to write it in</source>
-        <translation>der Dateiname endet nicht auf .png, .jpg oder .bmp, daher gibt es kein Bildformat, in dem sie geschrieben werden kann</translation>
-    </message>
     <message>
         <source>the printer reported a failure</source>
         <translation>der Drucker hat einen Fehler gemeldet</translation>
