@@ -109,12 +109,13 @@ err=$(german --render "$dir/new.png" --function 2 --a 1,5 2>&1); rc=$?
 err=$(german --frobnicate 2>&1); rc=$?
 [ $rc -eq 2 ] && echo "$err" | grep -qF "Unbekannte Option" || fail "German --frobnicate: $err"
 
-# The window without a display: one line, exit 1, whether no display is named or none answers.
+# The window without a display: this one line and exit 1, whether none is named, none answers or
+# the one chosen is not there.
 nodisplay="curvanta: no display found to open the window on; --render FILE draws the plot into a file without one"
-out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 "$program" 2>&1); rc=$?
-[ $rc -eq 1 ] && [ "$out" = "$nodisplay" ] || fail "no display: exit $rc, '$out'"
-out=$(run 2>&1); rc=$?
-[ $rc -eq 1 ] && [ "$(echo "$out" | tail -n 1)" = "$nodisplay" ] || fail "dead display: exit $rc, '$out'"
+for case in "-u DISPLAY" "DISPLAY=:nowhere" "-u DISPLAY QT_QPA_PLATFORM=wayland" "DISPLAY=:nowhere|-platform xcb"; do
+    out=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE ${case%%|*} LC_ALL=C.UTF-8 "$program" $(echo "$case" | sed -n 's/.*|//p') 2>&1); rc=$?
+    [ $rc -eq 1 ] && [ "$out" = "$nodisplay" ] || fail "no display ($case): exit $rc, '$out'"
+done
 
 de=$(german --help) && [ "$de" != "$help" ] || fail "German --help: $de"
 echo "command line answered as expected"

@@ -1,12 +1,9 @@
 #include "main/commandline.h"
-#include "main/display.h"
 
 #include "export/plotexport.h"
 #include "plot/catalogue.h"
 
 #include <QtTest>
-
-#include <QProcessEnvironment>
 
 using Action = CommandLine::Action;
 Q_DECLARE_METATYPE(Action)
@@ -319,72 +316,6 @@ private slots:
         QVERIFY(help.contains("1..8 (default 1)"));
         QVERIFY(help.contains("320x200 to 7680x4320"));
         QVERIFY(helpHint().contains("curvanta --help"));
-    }
-
-    void displayNamed_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("environment");
-        QTest::addColumn<bool>("named");
-        const QStringList none;
-        QTest::newRow("no display at all") << none << none << false;
-        QTest::newRow("X11's DISPLAY") << none << QStringList {"DISPLAY=:0"} << true;
-        QTest::newRow("an empty DISPLAY") << none << QStringList {"DISPLAY="} << false;
-        QTest::newRow("Wayland's socket")
-                << none << QStringList {"WAYLAND_DISPLAY=wayland-1"} << true;
-        QTest::newRow("Wayland's default socket")
-                << none << QStringList {"SOCKET=wayland-0"} << true;
-        QTest::newRow("a Wayland socket that is not there")
-                << none << QStringList {"WAYLAND_DISPLAY=wayland-9"} << false;
-        QTest::newRow("Wayland's socket by its full path")
-                << none << QStringList {"WAYLAND_DISPLAY=RUNTIME/wayland-1", "XDG_RUNTIME_DIR="}
-                << true;
-        QTest::newRow("Wayland without a runtime folder")
-                << none << QStringList {"WAYLAND_DISPLAY=wayland-1", "XDG_RUNTIME_DIR="} << false;
-        QTest::newRow("offscreen needs none")
-                << none << QStringList {"QT_QPA_PLATFORM=offscreen"} << true;
-        QTest::newRow("xcb chosen, Wayland there")
-                << none << QStringList {"QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY=wayland-1"}
-                << false;
-        QTest::newRow("wayland chosen, X11 there")
-                << none << QStringList {"QT_QPA_PLATFORM=wayland-egl", "DISPLAY=:0"} << false;
-        QTest::newRow("-platform over QT_QPA_PLATFORM")
-                << QStringList {"-platform", "xcb"} << QStringList {"QT_QPA_PLATFORM=offscreen"}
-                << false;
-        QTest::newRow("-platform offscreen")
-                << QStringList {"-platform", "offscreen"} << none << true;
-        QTest::newRow("-display names the X server")
-                << QStringList {"-platform", "xcb", "-display", ":3"} << none << true;
-        QTest::newRow("xcb with plugin options")
-                << none << QStringList {"QT_QPA_PLATFORM=xcb:nograb", "DISPLAY=:0"} << true;
-        QTest::newRow("a fallback that has its display")
-                << none << QStringList {"QT_QPA_PLATFORM=wayland;xcb", "DISPLAY=:0"} << true;
-        QTest::newRow("no fallback with its display")
-                << none << QStringList {"QT_QPA_PLATFORM=wayland;xcb"} << false;
-    }
-
-    void displayNamed()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, environment);
-        QFETCH(bool, named);
-        QTemporaryDir runtime; // holds wayland-1, or the socket SOCKET names
-        QProcessEnvironment env;
-        env.insert("XDG_RUNTIME_DIR", runtime.path());
-        QString socket = QStringLiteral("wayland-1");
-        for (const QString &entry : environment) {
-            const QString value = entry.section('=', 1).replace("RUNTIME", runtime.path());
-            if (entry.startsWith("SOCKET="))
-                socket = value;
-            else
-                env.insert(entry.section('=', 0, 0), value);
-        }
-        QFile file(runtime.filePath(socket));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        const CommandLine line = parseCommandLine(arguments);
-        QCOMPARE(line.action, Action::Window);
-        QCOMPARE(::displayNamed(line, env), named);
     }
 };
 
