@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "display.h"
+#include "help.h"
 #include "program.h"
 #include "render.h"
 #include "translations.h"
