@@ -43,11 +43,10 @@ for case in "Overflow: The number in the box \"b=\", \"1e400\", is too large.|$d
 done
 
 # The format follows the extension, in any case; --scale draws more pixels.
-magic() { od -An -tx1 -N3 "$1" | tr -d ' '; }
 for case in png:89504e JPG:ffd8ff jpeg:ffd8ff bmp:424d svg:3c3f78 pdf:255044 csv:706c6f wav:524946; do
     file=$dir/plot.${case%%:*}
     run --render "$file" --function 2 --upper 0 --screen 320x200 || fail "--render $file fails"
-    case $(magic "$file") in ${case#*:}*) ;; *) fail "$file starts with $(magic "$file")" ;; esac
+    od -An -tx1 -N3 "$file" | tr -d ' ' | grep -q "^${case#*:}" || fail "$file starts wrong"
 done
 run --render "$dir/big.png" --function 2 --upper 0 --screen 7680x4320 || fail "the largest screen fails"
 size() { od -An -tu4 --endian=big -j16 -N8 "$1" | tr -s ' ' | sed 's/^ //'; } # a PNG's width height
