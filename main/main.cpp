@@ -11,9 +11,25 @@
 #include <QCoreApplication>
 #include <QIcon>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <vector>
+
+namespace {
+
+// Prints what --help or --version answers. Returns the exit code: 0 once it is written, 1 with the
+// reason on stderr where it could not be, as on a full disk.
+int answer(const QByteArray &text)
+{
+    if (std::fputs(text.constData(), stdout) >= 0 && std::fflush(stdout) == 0)
+        return 0;
+    std::fprintf(stderr, "curvanta: %s\n", std::strerror(errno));
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -35,11 +51,9 @@ int main(int argc, char *argv[])
         line = parseCommandLine(arguments);
         switch (line.action) {
         case CommandLine::Action::Help:
-            std::fputs(qPrintable(helpText()), stdout);
-            return 0;
+            return answer(helpText().toLocal8Bit());
         case CommandLine::Action::Version:
-            std::printf("Curvanta %s\n", kCurvantaVersion);
-            return 0;
+            return answer(QByteArray("Curvanta ") + kCurvantaVersion + '\n');
         case CommandLine::Action::UsageError:
             std::fprintf(stderr, "curvanta: %s\n%s\n", qPrintable(line.error),
                          qPrintable(helpHint()));

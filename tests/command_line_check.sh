@@ -14,6 +14,7 @@ export XDG_RUNTIME_DIR=$dir
 [ "$(run --version)" = "Curvanta $version" ] || fail "--version: $(run --version 2>&1)"
 help=$(run --help 2>&1) && echo "$help" | grep -q '^  11  a(e^bx)$' || fail "--help: $help"
 de=$(german --help 2>&1) && [ "$de" != "$help" ] || fail "German --help: $de"
+err=$(run --version 2>&1 >/dev/full) && fail "--version on a full disk exits 0: $err"
 
 # A usage error exits 2 before anything is drawn: "curvanta: " and the cause, then the hint; no
 # file is written and an earlier one stays.
