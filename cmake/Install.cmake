@@ -44,6 +44,7 @@ configure_file(data/copyright.in copyright @ONLY)
 
 find_program(CURVANTA_GZIP gzip REQUIRED)
 find_program(CURVANTA_HELP2MAN help2man REQUIRED)
+find_program(CURVANTA_PERL perl REQUIRED)
 add_custom_command(OUTPUT changelog.gz
     COMMAND ${CURVANTA_GZIP} -9nc ${PROJECT_SOURCE_DIR}/CHANGELOG > changelog.gz
     DEPENDS ${PROJECT_SOURCE_DIR}/CHANGELOG)
@@ -53,6 +54,10 @@ add_custom_command(OUTPUT curvanta.1.gz
             ${CURVANTA_HELP2MAN} --no-info --section=1 --output=curvanta.1
             "--name=plot a chosen function on a sheet of graph paper"
             "--version-string=curvanta ${PROJECT_VERSION}" $<TARGET_FILE:curvanta>
+    # help2man takes each continued line of a command in --help (it begins with an option) for an
+    # option of its own; the command is set line by line instead, indented as --help shows it.
+    COMMAND ${CURVANTA_PERL} -0pi -e [=[s{^\.IP\n(.* \\e\n)((?:\.HP\n.*\n)+)}{my ($first, $rest) = ($1, $2); $rest =~ s/^\.HP\n/    /mg; ".IP\n.nf\n$first$rest.fi\n"}gme]=]
+            curvanta.1
     COMMAND ${CURVANTA_GZIP} -9nf curvanta.1
     DEPENDS curvanta
     VERBATIM)

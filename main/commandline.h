@@ -38,18 +38,10 @@ struct CommandLine
     QString error; // one line naming the option and the value, for a usage error
     // Qt's own options for the window (-platform NAME, -style NAME, ...), in the form Qt reads.
     QStringList qtArguments;
-    QString platform; // the value of -platform; empty where not given
-    QString display;  // the value of -display (X11); empty where not given
 };
 
-// Reads the program's arguments (without the program name). Options take one dash or two and
-// their value as the next argument or after "="; `--` ends them, and any argument that is no
-// option is a usage error. Qt's own options (-platform NAME, -style NAME, ...) are recognised
-// and handed on in qtArguments.
+// Reads the program's arguments (without the program name) in one pass, with the options that
+// options::all() describes. Options take one dash or two and their value as the next argument
+// or after "="; `--` ends them, and any argument that is no option is a usage error. Qt's own
+// options (-platform NAME, -style NAME, ...) are handed on in qtArguments, in their order.
 CommandLine parseCommandLine(const QStringList &arguments);
-
-// The text of --help.
-QString helpText();
-
-// The line that ends each usage error's message, pointing to --help.
-QString helpHint();

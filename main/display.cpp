@@ -1,44 +1,36 @@
 #include "display.h"
 
-#include "commandline.h"
-
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QProcessEnvironment>
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace {
 
-bool waylandSocket(const QProcessEnvironment &environment)
+// A message with what its context says, kept beyond the call that gave it.
+struct HeldMessage
 {
-    if (!environment.value(QStringLiteral("WAYLAND_SOCKET")).isEmpty())
-        return true;
-    QString socket = environment.value(QStringLiteral("WAYLAND_DISPLAY"));
-    if (socket.isEmpty())
-        socket = QStringLiteral("wayland-0"); // where a Wayland client looks without one
-    if (QDir::isRelativePath(socket)) {
-        const QString runtime = environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
-        if (runtime.isEmpty())
-            return false;
-        socket = runtime + QLatin1Char('/') + socket;
-    }
-    return QFileInfo::exists(socket);
-}
+    QtMsgType type;
+    QByteArray file;
+    int line;
+    QByteArray function;
+    QByteArray category;
+    QString text;
+};
 
 QByteArray fatalLine;
-QtMessageHandler qtHandler = nullptr;
+QtMessageHandler handlerBeforeGuard = nullptr;
+std::vector<HeldMessage> held;
 
-void exitOnFatal(QtMsgType type, const QMessageLogContext &context, const QString &message)
+void holdOrExit(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (type != QtFatalMsg) {
-        qtHandler(type, context, message);
-        return;
+    if (type == QtFatalMsg) {
+        std::fputs(fatalLine.constData(), stderr);
+        std::_Exit(1);
     }
-    std::fputs(fatalLine.constData(), stderr);
-    std::_Exit(1);
+    held.push_back({type, context.file, context.line, context.function, context.category, message});
 }
 
 QtMessageHandler handlerBeforeQuiet = nullptr;
@@ -52,34 +44,16 @@ void dropMissingRuntimeDirectory(QtMsgType type, const QMessageLogContext &conte
     handlerBeforeQuiet(type, context, message);
 }
 
+const char *orNull(const QByteArray &text)
+{
+    return text.isNull() ? nullptr : text.constData();
+}
+
 } // namespace
 
 void quietMissingRuntimeDirectory()
 {
     handlerBeforeQuiet = qInstallMessageHandler(dropMissingRuntimeDirectory);
-}
-
-bool displayNamed(const CommandLine &line, const QProcessEnvironment &environment)
-{
-    QString platforms = line.platform;
-    if (platforms.isEmpty())
-        platforms = environment.value(QStringLiteral("QT_QPA_PLATFORM"));
-    QStringList candidates = platforms.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    if (candidates.isEmpty())
-        candidates = {QStringLiteral("xcb"), QStringLiteral("wayland")};
-    for (const QString &candidate : std::as_const(candidates)) {
-        const QString name = candidate.section(QLatin1Char(':'), 0, 0); // options follow a colon
-        if (name == QLatin1String("xcb")) {
-            if (!line.display.isEmpty() || !environment.value(QStringLiteral("DISPLAY")).isEmpty())
-                return true;
-        } else if (name.startsWith(QLatin1String("wayland"))) {
-            if (waylandSocket(environment))
-                return true;
-        } else {
-            return true;
-        }
-    }
-    return false;
 }
 
 QString noDisplayMessage()
@@ -93,10 +67,15 @@ QString noDisplayMessage()
 PlatformStartGuard::PlatformStartGuard(const QString &message)
 {
     fatalLine = "curvanta: " + message.toLocal8Bit() + '\n';
-    qtHandler = qInstallMessageHandler(exitOnFatal);
+    handlerBeforeGuard = qInstallMessageHandler(holdOrExit);
 }
 
 PlatformStartGuard::~PlatformStartGuard()
 {
-    qInstallMessageHandler(qtHandler);
+    qInstallMessageHandler(handlerBeforeGuard);
+    for (const HeldMessage &message : std::exchange(held, {})) {
+        const QMessageLogContext context(orNull(message.file), message.line,
+                                         orNull(message.function), orNull(message.category));
+        handlerBeforeGuard(message.type, context, message.text);
+    }
 }

@@ -2,21 +2,13 @@
 
 #include <QString>
 
-struct CommandLine;
-class QProcessEnvironment;
-
-// Whether the window may find a display: false where every platform Qt would try (the -platform
-// option, else QT_QPA_PLATFORM, else X11 and Wayland) needs a display server and `environment`
-// names none, or a Wayland socket that is not there. Platforms without a server (offscreen, ...)
-// always have one.
-bool displayNamed(const CommandLine &line, const QProcessEnvironment &environment);
-
 // The one line that tells a user without a display what to do instead, in the user's language.
 QString noDisplayMessage();
 
-// While it lives, a failure of Qt's platform plugin to start, such as a display server that does
-// not answer, ends the program with "curvanta: " and `message` and exit code 1, after Qt's own
-// warnings, instead of Qt's abort.
+// While it lives, Qt's messages are held back, and a failure of Qt's platform plugin to start (no
+// display server named, or none that answers) ends the program with "curvanta: ", `message` and
+// exit code 1 instead of Qt's abort and its warnings. Once it is gone, that is once the platform
+// has started, the messages held are passed on.
 class PlatformStartGuard
 {
 public:

@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "display.h"
+#include "help.h"
 #include "program.h"
 #include "render.h"
 #include "translations.h"
@@ -9,11 +10,26 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
-#include <QProcessEnvironment>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <vector>
+
+namespace {
+
+// Prints what --help or --version answers. Returns the exit code: 0 once it is written, 1 with the
+// reason on stderr where it could not be, as on a full disk.
+int answer(const QByteArray &text)
+{
+    if (std::fputs(text.constData(), stdout) >= 0 && std::fflush(stdout) == 0)
+        return 0;
+    std::fprintf(stderr, "curvanta: %s\n", std::strerror(errno));
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -35,11 +51,9 @@ int main(int argc, char *argv[])
         line = parseCommandLine(arguments);
         switch (line.action) {
         case CommandLine::Action::Help:
-            std::fputs(qPrintable(helpText()), stdout);
-            return 0;
+            return answer(helpText().toLocal8Bit());
         case CommandLine::Action::Version:
-            std::printf("Curvanta %s\n", kCurvantaVersion);
-            return 0;
+            return answer(QByteArray("Curvanta ") + kCurvantaVersion + '\n');
         case CommandLine::Action::UsageError:
             std::fprintf(stderr, "curvanta: %s\n%s\n", qPrintable(line.error),
                          qPrintable(helpHint()));
@@ -48,10 +62,6 @@ int main(int argc, char *argv[])
             break;
         case CommandLine::Action::Window:
             noDisplay = noDisplayMessage();
-            if (!displayNamed(line, QProcessEnvironment::systemEnvironment())) {
-                std::fprintf(stderr, "curvanta: %s\n", qPrintable(noDisplay));
-                return 1;
-            }
             break;
         }
     }

@@ -179,6 +179,33 @@
         <translation>eine Größe von %1 bis %2 wird gebraucht</translation>
     </message>
     <message>
+        <source>
+In the window, with the plot area focused, the arrow keys move a
+crosshair whose tone follows the latest plot, and L (or &quot;Listen to the
+Plot&quot; in its context menu) plays the plots as sound: the pitch follows y
+as x runs from left to right. L again or Escape stops it.
+</source>
+        <translation>
+Im Fenster, wenn die Zeichenfläche den Fokus hat, bewegen die Pfeiltasten
+ein Fadenkreuz, dessen Ton der letzten Kurve folgt, und L (oder &quot;Die
+Kurven anhören&quot; in ihrem Kontextmenü) spielt die Kurven als Ton: Die
+Tonhöhe folgt y, während x von links nach rechts läuft. Erneut L oder
+Escape beendet es.
+</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to %1 is needed</source>
+        <translation>eine ganze Zahl von 1 bis %1 wird benötigt</translation>
+    </message>
+    <message>
+        <source>ends the options</source>
+        <translation>beendet die Optionen</translation>
+    </message>
+    <message>
+        <source>given again, adds a plot: the plots are drawn in turn on one sheet, as pressing Plot for each would draw them. The plot options (%1) after a --function belong to its plot alone; those before the first --function hold for every plot that does not give its own.</source>
+        <translation>erneut angegeben, fügt eine Kurve hinzu: Die Kurven werden nacheinander auf ein Blatt gezeichnet, wie ein Druck auf Plot für jede sie zeichnen würde. Die Kurvenoptionen (%1) nach einem --function gehören nur zu dessen Kurve; die vor dem ersten --function gelten für jede Kurve, die keine eigenen angibt.</translation>
+    </message>
+    <message>
         <source>Usage: curvanta [--help] [--version]
   or:  curvanta --render FILE --function TEXT [OPTION]...
 Plots a chosen function on a sheet of graph paper.
@@ -193,27 +220,12 @@ saves, copies or prints the plot and undoes a clear. Numbers are typed
 in the format of the user&apos;s language.
 
 Options:
-  --help            show this text
-  --version         show the version
-  --render FILE     draw the plot area without a window into FILE, whose
-                    extension names the format:
-                    %1
-  --function TEXT   the function as the list shows it (&quot;bsin(ax)&quot;) or its
-                    code 1-11, as listed below
-  --a N, --b N, --c N, --d N
-                    the numbers typed into a=, b=, c=, d= (default 1),
-                    written with a decimal point (1.5) in every language
-  --lower N         the negative end of the x range, -30..0 (default -30)
-  --upper N         the positive end of the x range, 0..30 (default 30)
-  --screen WxH      the screen size in pixels, %2 to %3
-                    (default 1024x768)
-  --                ends the options
-An option&apos;s value is the next argument, or follows an equals sign in
+%1An option&apos;s value is the next argument, or follows an equals sign in
 the same one. Qt&apos;s own options, such as -platform NAME or -style NAME,
 are accepted too.
 
 Functions:
-%4
+%2
 Exit status: 0 when done, 1 when the plot or the file failed or no
 display was found for the window, 2 when the command line is wrong.
 </source>
@@ -233,27 +245,12 @@ rückgängig. Zahlen werden im Fenster im Format der Sprache des Benutzers
 eingegeben.
 
 Optionen:
-  --help            diesen Text anzeigen
-  --version         die Version anzeigen
-  --render DATEI    die Zeichenfläche ohne Fenster in DATEI schreiben,
-                    deren Endung das Format nennt:
-                    %1
-  --function TEXT   die Funktion, wie die Liste sie zeigt (&quot;bsin(ax)&quot;), oder
-                    ihr Code 1-11, wie unten aufgeführt
-  --a N, --b N, --c N, --d N
-                    die Zahlen, die in a=, b=, c=, d= getippt werden (Vorgabe 1),
-                    in jeder Sprache mit Dezimalpunkt geschrieben (1.5)
-  --lower N         das negative Ende des x-Bereichs, -30..0 (Vorgabe -30)
-  --upper N         das positive Ende des x-Bereichs, 0..30 (Vorgabe 30)
-  --screen BxH      die Bildschirmgröße in Pixeln, %2 bis %3
-                    (Vorgabe 1024x768)
-  --                beendet die Optionen
-Der Wert einer Option ist das nächste Argument oder folgt im selben
+%1Der Wert einer Option ist das nächste Argument oder folgt im selben
 Argument einem Gleichheitszeichen. Auch die Optionen von Qt selbst wie
 -platform NAME oder -style NAME werden angenommen.
 
 Funktionen:
-%4
+%2
 Rückgabewert: 0 bei Erfolg, 1 wenn die Zeichnung oder die Datei misslang
 oder keine Anzeige für das Fenster gefunden wurde, 2 wenn die
 Befehlszeile falsch ist.
@@ -265,16 +262,8 @@ Drawings, tables, sound and several plots:
   .svg and .pdf draw the sheet, sharp at any size; .csv is a table of
   the dots drawn, one row each with the plot&apos;s number, the function, x
   and y; .wav is the plots&apos; sound.
-  --scale N         an image (.png, .jpg, .jpeg, .bmp) with N times as
-                    many pixels across and down, drawn sharp at that
-                    size, 1..%1 (default 1)
-  --function TEXT   given again, adds a plot: the plots are drawn in
-                    turn on one sheet, as pressing Plot for each would
-                    draw them. The plot options (--a, --b, --c, --d,
-                    --lower, --upper) after a --function belong to its
-                    plot alone; those before the first --function hold
-                    for every plot that does not give its own.
 
+%1
 Example: a worksheet with y = x^2, y = 2x^2 and y = x^3 on one sheet
 (each coefficient is divided by 1.5, so 3 draws 2):
   curvanta --render worksheet.pdf --lower -6 --upper 6 \
@@ -286,17 +275,8 @@ Zeichnungen, Tabellen, Ton und mehrere Kurven:
   .svg und .pdf zeichnen das Blatt, scharf in jeder Größe; .csv ist eine
   Tabelle der gezeichneten Punkte, je eine Zeile mit der Nummer der
   Kurve, der Funktion, x und y; .wav ist der Ton der Kurven.
-  --scale N         ein Bild (.png, .jpg, .jpeg, .bmp) mit N-mal so vielen
-                    Pixeln in der Breite und Höhe, in dieser Größe scharf
-                    gezeichnet, 1..%1 (Vorgabe 1)
-  --function TEXT   erneut angegeben, fügt eine Kurve hinzu: Die Kurven
-                    werden nacheinander auf ein Blatt gezeichnet, wie ein
-                    Druck auf Plot für jede sie zeichnen würde. Die
-                    Kurvenoptionen (--a, --b, --c, --d, --lower, --upper)
-                    nach einem --function gehören nur zu dessen Kurve; die
-                    vor dem ersten --function gelten für jede Kurve, die
-                    keine eigenen angibt.
 
+%1
 Beispiel: ein Arbeitsblatt mit y = x^2, y = 2x^2 und y = x^3 auf einem Blatt
 (jeder Koeffizient wird durch 1,5 geteilt, also zeichnet 3 eine 2):
   curvanta --render arbeitsblatt.pdf --lower -6 --upper 6 \
@@ -305,23 +285,56 @@ Beispiel: ein Arbeitsblatt mit y = x^2, y = 2x^2 und y = x^3 auf einem Blatt
 </translation>
     </message>
     <message>
-        <source>
-In the window, with the plot area focused, the arrow keys move a
-crosshair whose tone follows the latest plot, and L (or &quot;Listen to the
-Plot&quot; in its context menu) plays the plots as sound: the pitch follows y
-as x runs from left to right. L again or Escape stops it.
-</source>
-        <translation>
-Im Fenster, wenn die Zeichenfläche den Fokus hat, bewegen die Pfeiltasten
-ein Fadenkreuz, dessen Ton der letzten Kurve folgt, und L (oder &quot;Die
-Kurven anhören&quot; in ihrem Kontextmenü) spielt die Kurven als Ton: Die
-Tonhöhe folgt y, während x von links nach rechts läuft. Erneut L oder
-Escape beendet es.
-</translation>
+        <source>N</source>
+        <translation>N</translation>
     </message>
     <message>
-        <source>a whole number from 1 to %1 is needed</source>
-        <translation>eine ganze Zahl von 1 bis %1 wird benötigt</translation>
+        <source>the numbers typed into a=, b=, c=, d= (default 1), written with a decimal point (1.5) in every language</source>
+        <translation>die Zahlen, die in a=, b=, c=, d= getippt werden (Vorgabe 1), in jeder Sprache mit Dezimalpunkt geschrieben (1.5)</translation>
+    </message>
+    <message>
+        <source>show this text</source>
+        <translation>diesen Text anzeigen</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>die Version anzeigen</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>draw the plot area without a window into FILE, whose extension names the format: %1</source>
+        <translation>die Zeichenfläche ohne Fenster in DATEI schreiben, deren Endung das Format nennt: %1</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>the function as the list shows it (&quot;bsin(ax)&quot;) or its code 1-11, as listed below</source>
+        <translation>die Funktion, wie die Liste sie zeigt (&quot;bsin(ax)&quot;), oder ihr Code 1-11, wie unten aufgeführt</translation>
+    </message>
+    <message>
+        <source>the negative end of the x range, -30..0 (default -30)</source>
+        <translation>das negative Ende des x-Bereichs, -30..0 (Vorgabe -30)</translation>
+    </message>
+    <message>
+        <source>the positive end of the x range, 0..30 (default 30)</source>
+        <translation>das positive Ende des x-Bereichs, 0..30 (Vorgabe 30)</translation>
+    </message>
+    <message>
+        <source>WxH</source>
+        <translation>BxH</translation>
+    </message>
+    <message>
+        <source>the screen size in pixels, %1 to %2 (default 1024x768)</source>
+        <translation>die Bildschirmgröße in Pixeln, %1 bis %2 (Vorgabe 1024x768)</translation>
+    </message>
+    <message>
+        <source>an image (.png, .jpg, .jpeg, .bmp) with N times as many pixels across and down, drawn sharp at that size, 1..%1 (default 1)</source>
+        <translation>ein Bild (.png, .jpg, .jpeg, .bmp) mit N-mal so vielen Pixeln in der Breite und Höhe, in dieser Größe scharf gezeichnet, 1..%1 (Vorgabe 1)</translation>
     </message>
 </context>
 <context>
