@@ -5,6 +5,14 @@ import atexit, ctypes, os, re, shutil, signal, subprocess, sys, tempfile, time  
 
 PATIENCE = 30  # seconds that anything may take on a busy machine
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)' ?(\[?\{.*\}\]?)?$")  # a line Orca says, in its log
+ORCA_CUSTOMIZATIONS = """import orca.debug, orca.speech
+if orca.debug.debugFile:
+    orca.debug.debugFile.reconfigure(line_buffering=True)
+class Mute:  # a speech server that takes every call and says nothing: none is waited for
+    def __getattr__(self, name):
+        return lambda *args, **kwargs: None
+orca.speech.init = lambda: setattr(orca.speech, "_speechserver", Mute())
+"""
 SOUND_FORMAT = ["--format=s16le", "--rate=44100", "--channels=2", "--raw"]  # the program's own
 
 
@@ -238,20 +246,15 @@ class Session:
         """The menus, tooltips and dialogs shown over the window."""
         return [w for w in self.windows() if w not in self.main]
 
-    # Orca, speaking into nothing and line by line into its log; it lets SIGTERM pass.
+    # Orca, whose speech goes line by line into its log and nowhere else. It lets SIGTERM pass.
     def start_orca(self):
-        for name, text in [(".config/speech-dispatcher/speechd.conf", 'AudioOutputMethod "alsa"\n'
-                            'AudioALSADevice "null"\nDefaultModule dummy\n'),
-                           (".local/share/orca/orca-customizations.py", "import orca.debug\nif orca."
-                            "debug.debugFile:\n    orca.debug.debugFile.reconfigure(line_buffering=True)\n")]:
-            os.makedirs(os.path.dirname(os.path.join(self.env["HOME"], name)), exist_ok=True)
-            with open(os.path.join(self.env["HOME"], name), "w") as f:
-                f.write(text)
-        self.spawn("speech-dispatcher", "--run-single", "--timeout", "0")
-        speechd = os.path.join(self.env["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
-        assert wait(lambda: os.path.exists(speechd)), "speech-dispatcher did not start"
+        prefs = os.path.join(self.folder, "orca")
+        os.mkdir(prefs)
+        with open(os.path.join(prefs, "orca-customizations.py"), "w") as f:
+            f.write(ORCA_CUSTOMIZATIONS)
         self.log, self.seen = os.path.join(self.folder, "orca.log"), 0
-        self.cleanups.append(self.spawn("orca", "--replace", "--debug-file=" + self.log).kill)
+        self.cleanups.append(self.spawn("orca", "--replace", "--user-prefs", prefs,
+                                        "--debug-file=" + self.log).kill)
         assert wait(lambda: self.spoken(r"^Screen reader on")), "Orca did not start"
 
     def spoken(self, pattern, since=0):
