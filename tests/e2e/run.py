@@ -4,10 +4,9 @@ as a user gives it, then what the user sees, hears or reads back, waited for. 77
 
 import array, math, os, re, subprocess, sys  # noqa: E401
 
+from scenarios import SCENARIOS, V1
 from session import PATIENCE, Session, private_bus, is_cyan, is_dark, is_red, is_white, \
     picture, wait
-
-V1 = "-X values: lower x limit"  # the scroll bar over the plot area's left edge
 
 
 def point(s, name, fx=0.5, fy=0.5):  # at fractions of the size of the control so named
@@ -22,14 +21,9 @@ def key(s, keys):  # "Tab*3 Down": keys by their X names, each as often as its *
         s.keys(*names)
 
 
-def into_dialog(s, name, field=None):
-    """Once a dialog is open, the path of the file `name` typed, or put into its field."""
-    assert wait(lambda: [d for d in s.dialogs() if d.getRoleName() == "dialog"]), "no dialog"
-    path = os.path.join(s.folder, name)
-    if field:
-        s.node(field, "text").queryEditableText().setTextContents(path)
-    else:
-        s.xdotool("type", "--delay", "20", path)
+def into_dialog(s, field, name):  # the file's path put in the dialog's field, then Return
+    assert wait(lambda: s.node(field, "text")), "no dialog with " + field
+    s.node(field, "text").queryEditableText().setTextContents(os.path.join(s.folder, name))
     s.keys("Return")
 
 
@@ -55,7 +49,8 @@ STEPS = {
     "value": lambda s, name, value: setattr(s.node(name).queryValue(), "currentValue", value),
     "text": lambda s, name, text: s.node(name).queryEditableText().setTextContents(text),
     "press": lambda s, name: s.node(name).queryAction().doAction(0),
-    "save": into_dialog, "print": lambda s, name: into_dialog(s, name, "Output file:"),
+    "save": lambda s, name: into_dialog(s, "File name:", name),
+    "print": lambda s, name: into_dialog(s, "Output file:", name),
     "render": lambda s, name, *options: subprocess.run(
         [s.program, "--render", os.path.join(s.folder, name), *options], check=True,
         env=dict(s.env, QT_QPA_PLATFORM="offscreen"), timeout=PATIENCE),
@@ -73,8 +68,8 @@ def inner(s):
 
 def plot_area(s, image, alone=False):  # the rows of inner(), on the screen or in a picture of it
     (x0, y0, x1, y1), (dx, dy) = map(int, inner(s)), map(int, s.area[:2]) if alone else (0, 0)
-    return [image.data[3 * ((y - dy) * image.width + x0 - dx):3 * ((y - dy) * image.width + x1 - dx)]
-            for y in range(y0, y1)]
+    rows = (3 * ((y - dy) * image.width - dx) for y in range(y0, y1))
+    return [image.data[row + 3 * x0:row + 3 * x1] for row in rows]
 
 
 def axes_only(s, image=None):
@@ -97,7 +92,8 @@ def dots(s, formula, lower, upper):
     start, end = max(lower / 1.2, (x0 - cx) / unit), min(upper / 1.2, (x1 - cx) / unit)
     xs = [start + (end - start) * k for k in (0.02, 0.3, 0.5, 0.7, 0.98)]
     seen = [(cx + unit * x, cy - unit * eval(formula, vars(math), {"x": x})) for x in xs]
-    return all(image.count(x - 2, y - 2, x + 3, y + 3, is_red) for x, y in seen if y0 < y < y1) \
+    seen = [(x, y) for x, y in seen if y0 < y < y1]  # those on the sheet, at least three of them
+    return len(seen) > 2 and all(image.count(x - 2, y - 2, x + 3, y + 3, is_red) for x, y in seen) \
         and not image.count(x0, y0, cx + unit * lower / 1.2 - 6, y1, is_red)
 
 
@@ -126,19 +122,19 @@ def sharp_dots(s):
 
 def arrows(s):
     """The arrows of the bar over the plot area's left edge, shown there at its top and bottom."""
-    image, (x, y, w, h), bar = s.shot(), s.area, s.extents(V1)
+    image, (x, y, _, h), bar = s.shot(), s.area, s.extents(V1)
     return min(image.count(x + 1, top, bar[0] + bar[2] - 1, top + bar[2],
                            lambda rgb: rgb[0] == rgb[1] == rgb[2] < 160)
                for top in (y, y + h - bar[2])) >= 5
 
 
 def content(s, name):
-    """A saved file's bytes once it is there and no dialog is open, or the clipboard's picture."""
+    """A saved file's bytes once it is there, or the clipboard's picture."""
     path = os.path.join(s.folder, name)
     if name == "clipboard":
         return subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/png", "-o"],
                               env=s.env, capture_output=True, timeout=PATIENCE).stdout
-    return b"" if s.dialogs() or not os.path.exists(path) else open(path, "rb").read()
+    return open(path, "rb").read() if os.path.exists(path) else b""
 
 
 def read_back(s, name):
@@ -155,7 +151,8 @@ def alike(s, a, b):
     """Nearly every red pixel of each picture lies within a pixel of a red one in the other."""
     reds = [{(i % p.width, i // p.width) for i, v in enumerate(p.mask(is_red)) if v}
             for p in (read_back(s, a), read_back(s, b)) if p]
-    near = lambda p, other: any((p[0] + i, p[1] + j) in other for i in (-1, 0, 1) for j in (-1, 0, 1))  # noqa
+    near = lambda p, other: any((p[0] + i, p[1] + j) in other for i in (-1, 0, 1)  # noqa: E731
+                                for j in (-1, 0, 1))
     return len(reds) == 2 and all(r and sum(near(p, o) for p in r) > 0.95 * len(r)
                                   for r, o in (reds, reds[::-1]))
 
@@ -184,7 +181,8 @@ def heard(s, name, least, most=1, silence=0):
     sound = array.array("h", sound[sound.find(b"data") + 8 + 4 * 441:])
     at = got.find(sound[:4410].tobytes())
     got = array.array("h", got[at:] if at >= 0 and at % 4 == 0 else b"")
-    same = next((i for i, (a, b) in enumerate(zip(got, sound)) if a != b), min(len(got), len(sound)))
+    same = next((i for i, (a, b) in enumerate(zip(got, sound)) if a != b),
+                min(len(got), len(sound)))
     return least <= same / len(sound) <= most and not any(got[same:same + int(88200 * silence)]) \
         and len(got) >= same + 88200 * silence
 
@@ -209,7 +207,7 @@ EXPECT = {
     "no filler": lambda s: not s.node("", "filler"),
     "labelled": lambda s, name, label: s.node(name).getRelationSet()[0].getTarget(0).name == label,
     "announced": lambda s, pattern: s.pump() or any(
-        (role, shown) == ("notification", 1) and told(text, pattern) for role, shown, text in s.heard),
+        told(text, pattern) for role, shown, text in s.heard if role == "notification" and shown),
     "described": lambda s, pattern: told(s.node("Plot area").description, pattern),
     "said": lambda s, pattern: s.spoken(pattern, s.mark),
     "heard": heard,
@@ -234,7 +232,7 @@ def play(s, rows):
             key(s, args[0])
             args = ["said", args[1]]
         ok = wait(lambda: EXPECT[args[0]](s, *args[1:]), interval=0.2) and s.alive()
-        print(("PASS " if ok else "FAIL ") + " ".join(map(str, row)).replace("\n", r"\n"), flush=True)
+        print("PASS" if ok else "FAIL", " ".join(map(str, row)).replace("\n", " "), flush=True)
         if not ok:
             print("Orca said: %r" % s.said[s.mark:] if verb == "say" else "", flush=True)
             return False
@@ -242,7 +240,6 @@ def play(s, rows):
 
 
 def main(program, name):
-    from scenarios import SCENARIOS
     options, rows = SCENARIOS[name]
     ok, sizes = True, options.pop("sizes", [(1024, 768)])
     try:

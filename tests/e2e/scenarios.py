@@ -42,7 +42,8 @@ SCENARIOS = {
         *WIDEST, *BSIN, ("click", "Plot"), ("expect", "dots", SINE, -30, 30),
         ("right-click", *SPOT), ("expect", "a popup"), ("key", "Return"),  # its first entry
         ("save", "menu.png"), ("expect", "shows", "menu.png"),
-        ("render", "render.png", "--function", "bsin(ax)"), ("expect", "same", "menu.png", "render.png"),
+        ("render", "render.png", "--function", "bsin(ax)"),
+        ("expect", "same", "menu.png", "render.png"),
         ("key", "ctrl+s"), ("save", "menu.svg"), ("expect", "alike", "menu.svg", "menu.png"),
         ("key", "ctrl+s"), ("save", "menu.csv"), ("expect", "rows", "menu.csv", 50000),
         ("key", "ctrl+c"), ("expect", "same", "clipboard", "menu.png"),
@@ -53,7 +54,8 @@ SCENARIOS = {
         ("expect", "no dialog"), ("expect", "as remembered", "plot"),
         ("expect", "alone", "locked/plot.png", "earlier"),
         ("click", *SPOT),  # the keyboard back to the window, as a window manager would give it
-        ("double-click", "Plot area", 0.99, 0.98), ("expect", "as remembered", "plot"),  # a corner block
+        ("double-click", "Plot area", 0.99, 0.98),  # on a corner block
+        ("expect", "as remembered", "plot"),
         ("double-click", *SPOT), ("expect", "axes only"), ("key", "ctrl+z"),
         ("expect", "as remembered", "plot"), ("key", "Delete"), ("expect", "axes only"),
     ]),
@@ -72,7 +74,8 @@ SCENARIOS = {
         ("hover", "Plot area", 0.2, 0.2), ("expect", "a popup"),  # the coordinates' tooltip
         ("text", "b= coefficient b", "99"), ("focus", "Function"), ("key", "Down*9"),  # a(e^bx)
         ("value", V1, -30), ("value", V2, 30), ("press", "Plot"),
-        ("expect", "a dialog"), ("expect", "named", "label", "Overflow"), ("expect", "described", OVERFLOWED),
+        ("expect", "a dialog"), ("expect", "named", "label", "Overflow"),
+        ("expect", "described", OVERFLOWED),
         ("key", "Return"), ("expect", "no dialog"),
         ("focus", "Plot area"), ("key", "Delete"), ("expect", "announced", CLEARED),
         ("expect", "described", "Empty: only the axes are drawn."),
@@ -83,7 +86,8 @@ SCENARIOS = {
     # (keys faster than a listener's let Orca pass over what they passed).
     "e2e_screenreader": (dict(orca=True, sound=True), [
         ("say", "", r"^Plot area"),  # the window takes the keyboard, in its plot area
-        ("say", "shift+Tab", r"^Function editable combo box"), ("say", "Down Down", r"^bsin\(ax\)$"),
+        ("say", "shift+Tab", r"^Function editable combo box"),
+        ("say", "Down Down", r"^bsin\(ax\)$"),
         ("say", "Tab", r"^Plot area"), ("say", "Tab", r"^Plot push button"),
         ("say", "Tab", r"^-X values scroll bar"), ("say", "Home", r"^-30$"),
         ("say", "Tab", r"^\+x limit scroll bar"), ("say", "End", r"^30$"),

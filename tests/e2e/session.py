@@ -41,8 +41,7 @@ def end(process):
         process.wait()
 
 
-class Image:
-    """A picture in 8-bit RGB."""
+class Image:  # a picture in 8-bit RGB
     def __init__(self, ppm):
         header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", ppm)
         self.width, self.height, self.data = int(header[1]), int(header[2]), ppm[header.end():]
@@ -51,28 +50,23 @@ class Image:
         at = 3 * (int(y) * self.width + int(x))
         return tuple(self.data[at:at + 3])
 
-    def count(self, x0, y0, x1, y1, colour):
-        """How many pixels of [x0, x1) x [y0, y1) are of the colour."""
+    def count(self, x0, y0, x1, y1, colour):  # in [x0, x1) x [y0, y1)
         return sum(colour(self.pixel(x, y)) for y in range(int(y0), int(y1))
                    for x in range(int(x0), int(x1)))
 
-    def mask(self, colour):
-        """One byte a pixel, row by row: 1 where it is of the colour."""
+    def mask(self, colour):  # one byte a pixel, row by row: 1 where it is of the colour
         r, g, b = (int.from_bytes(self.data[i::3].translate(bytes(lo <= v <= hi for v in
                                                                    range(256))), "big")
                    for i, (lo, hi) in enumerate(colour))
         return (r & g & b).to_bytes(self.width * self.height, "big")
 
 
-def picture(data, *options):
-    """A picture file's bytes, decoded after convert's options."""
+def picture(data, *options):  # a picture file's bytes, decoded after convert's options
     return Image(subprocess.run(["convert", "-", *options, "-depth", "8", "ppm:-"], input=data,
                                 capture_output=True, check=True, timeout=PATIENCE).stdout)
 
 
-class Colour(tuple):
-    """The colours with red, green and blue each in its range."""
-
+class Colour(tuple):  # the colours with red, green and blue each in its range
     def __call__(self, rgb):
         return all(lo <= v <= hi for v, (lo, hi) in zip(rgb, self))
 
@@ -101,10 +95,10 @@ class Session:
     def __init__(self, program, scale=1, size=(1024, 768), wayland=False, orca=False, sound=False,
                  events=False):
         self.program, self.scale, self.wayland = program, scale, wayland
-        self.size, self.folder = (size[0] * scale, size[1] * scale), tempfile.mkdtemp(prefix="curvanta-")
+        self.size, self.folder = (size[0] * scale, size[1] * scale), tempfile.mkdtemp(prefix="e2e-")
         self.options = dict(orca=orca, sound=sound, events=events)
         self.processes, self.cleanups, self.heard, self.said = [], [], [], []
-        self.memo, self.mark, self.offset = {}, 0, (0, 0)  # what a scenario keeps; the window's place
+        self.memo, self.mark, self.offset = {}, 0, (0, 0)  # a scenario's memory; the window's place
         self.env = {k: v for k, v in os.environ.items()
                     if not k.startswith(("XDG_", "DISPLAY", "WAYLAND_", "PULSE_"))}
         for name in ("HOME", "XDG_RUNTIME_DIR"):  # the others under the home
@@ -114,10 +108,9 @@ class Session:
                         QT_SCALE_FACTOR=str(scale), QT_QPA_PLATFORM="wayland" if wayland else "xcb",
                         PULSE_SERVER="unix:%s/none" % self.folder)  # no sound, nor one started
 
-    def spawn(self, *args, env=None, **options):
-        """A child process, which ends with this script even when a test's timeout kills it."""
+    def spawn(self, *args, **options):  # a child, which ends with this script, killed or not
         self.processes.append(subprocess.Popen(
-            args, env=env or self.env, cwd=self.folder, stdin=subprocess.DEVNULL,
+            args, env=self.env, cwd=self.folder, stdin=subprocess.DEVNULL,
             **{"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL, **options},
             preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGTERM)))  # PR_SET_PDEATHSIG
         return self.processes[-1]
@@ -242,8 +235,7 @@ class Session:
     def windows(self):
         return self.xdotool("search", "--onlyvisible", "--class", "curvanta").split()
 
-    def popups(self):
-        """The menus, tooltips and dialogs shown over the window."""
+    def popups(self):  # the menus, tooltips and dialogs shown over the window
         return [w for w in self.windows() if w not in self.main]
 
     # Orca, whose speech goes line by line into its log and nowhere else. It lets SIGTERM pass.
