@@ -148,7 +148,7 @@ class Session:
         self.app = self.spawn(self.program)
         self.application = wait(lambda: next((a for a in self.atspi.Registry.getDesktop(0) if a
                                               and a.get_process_id() == self.app.pid
-                                              and a.childCount), None))
+                                              and a.childCount), None), 2 * PATIENCE)
         assert self.application, "the program never joined the AT-SPI bus"
         axes = wait(lambda: crossing(self.shot()), interval=0.2)  # the first paint
         assert axes, "the window never showed its axes"
