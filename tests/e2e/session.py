@@ -17,11 +17,14 @@ SOUND_FORMAT = ["--format=s16le", "--rate=44100", "--channels=2", "--raw"]  # th
 
 
 def private_bus():
-    """Runs this script again on a D-Bus of its own under Debian's Python, which has pyatspi."""
-    if "CURVANTA_BUS" not in os.environ:
-        os.environ["CURVANTA_BUS"] = "1"
-        python = "/usr/bin/python3" if os.path.exists("/usr/bin/python3") else sys.executable
-        os.execvp("dbus-run-session", ["dbus-run-session", "--", python] + sys.argv)
+    """Runs this script again on a D-Bus of its own under Debian's Python, which has pyatspi. Its
+    runtime folder, where the AT-SPI bus has its socket, is its own too."""
+    if "CURVANTA_BUS" in os.environ:
+        atexit.register(shutil.rmtree, os.environ["XDG_RUNTIME_DIR"], True)
+        return
+    os.environ.update(CURVANTA_BUS="1", XDG_RUNTIME_DIR=tempfile.mkdtemp(prefix="e2e-bus-"))
+    python = "/usr/bin/python3" if os.path.exists("/usr/bin/python3") else sys.executable
+    os.execvp("dbus-run-session", ["dbus-run-session", "--", python] + sys.argv)
 
 
 def wait(condition, timeout=PATIENCE, interval=0.05):
@@ -85,7 +88,8 @@ def crossing(image):
             for column in [dark[x::w]] for run in [max(column.split(b"\0"))]]
     tallest = max(runs)[0]
     axis = [(x, top) for length, x, top in runs if length == tallest]
-    return tallest > image.height / 3 and ((axis[0][0] + axis[-1][0]) / 2, axis[0][1] + tallest / 2)
+    return tallest > image.height / 3 and len(axis) < 20 and (  # a line, not a dark screen
+        (axis[0][0] + axis[-1][0]) / 2, axis[0][1] + tallest / 2)
 
 
 class Session:
@@ -184,9 +188,9 @@ class Session:
         with open(os.path.join(shots, os.listdir(shots)[0]), "rb") as f:
             return picture(f.read())
 
-    def nodes(self, root=None):
-        """Each node under root (the program): a tooltip or a dialog may be gone while listed."""
-        stack = [root or self.application]
+    def nodes(self):
+        """The program's accessible objects: a tooltip or a dialog may be gone while listed."""
+        stack = [self.application]
         while stack:
             node = stack.pop()
             try:
