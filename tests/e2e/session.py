@@ -74,8 +74,7 @@ class Colour(tuple):  # the colours with red, green and blue each in its range
         return all(lo <= v <= hi for v, (lo, hi) in zip(rgb, self))
 
 
-# The dots and the background are exact colours, the graph paper (a JPEG) only near them.
-is_red = Colour([(230, 255), (0, 40), (0, 40)])
+is_red = Colour([(230, 255), (0, 40), (0, 40)])  # the dots exactly, the paper (a JPEG) near it
 is_dark = Colour([(0, 80)] * 3)
 is_cyan = Colour([(0, 70), (200, 255), (200, 255)])
 is_white = Colour([(230, 255)] * 3)
@@ -128,8 +127,7 @@ class Session:
         self.stop()
 
     def start(self):
-        import pyatspi
-        self.atspi = pyatspi
+        self.atspi = __import__("pyatspi")
         if self.wayland:
             self.env["WAYLAND_DISPLAY"] = "curvanta-%d" % os.getpid()
             self.spawn("weston", "--backend=headless-backend.so", "--use-pixman", "--idle-time=0",
@@ -142,9 +140,9 @@ class Session:
                               "-nolisten", "tcp", stdout=subprocess.PIPE)
             self.env["DISPLAY"] = ":" + xvfb.stdout.readline().decode().strip()
         if self.options["events"]:
-            self.atspi.Registry.registerEventListener(
-                self.hear, "object:state-changed:showing", "object:property-change",
-                "object:children-changed")
+            self.atspi.Registry.registerEventListener(self.hear, "object:property-change",
+                                                      "object:state-changed:showing",
+                                                      "object:children-changed")
         if self.options["orca"]:
             self.start_orca()
         if self.options["sound"]:
