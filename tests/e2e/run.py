@@ -158,7 +158,7 @@ def alike(s, a, b):
 
 
 def a_dialog(s, role="alert", name=None):  # one of the role open, so named where a name is given
-    shown = [d.name for d in s.dialogs() if d.getRoleName() == role]
+    shown = [n for r, n in s.dialogs() if r == role]
     return len(shown) == 1 and name in (None, shown[0])
 
 

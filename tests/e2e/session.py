@@ -187,19 +187,20 @@ class Session:
             return picture(f.read())
 
     def nodes(self):
-        """The program's accessible objects: a tooltip or a dialog may be gone while listed."""
+        """(object, role, name) of each of the program's accessible objects that is still there:
+        a tooltip or a dialog may go while the tree is read."""
         stack = [self.application]
         while stack:
             node = stack.pop()
             try:
+                seen = (node, node.getRoleName(), node.name)
                 stack.extend(reversed(list(node)))
-                yield node
             except Exception:  # GLib.GError, or a child count of -1
-                pass
+                continue
+            yield seen
 
     def node(self, name, role=None):
-        return next((n for n in self.nodes() if n.name == name and role in (None, n.getRoleName())),
-                    None)
+        return next((n for n, r, m in self.nodes() if m == name and role in (None, r)), None)
 
     def extents(self, name):
         """Where the control so named is on the screen: x, y, width, height in device pixels."""
@@ -207,8 +208,8 @@ class Session:
         return (box.x * self.scale + self.offset[0], box.y * self.scale + self.offset[1],
                 box.width * self.scale, box.height * self.scale)
 
-    def dialogs(self):
-        return [n for n in self.nodes() if n.getRoleName() in ("alert", "dialog", "file chooser")]
+    def dialogs(self):  # (role, name) of each
+        return [(r, m) for _, r, m in self.nodes() if r in ("alert", "dialog", "file chooser")]
 
     def hear(self, event):  # what a screen reader hears, read as the event comes
         try:
