@@ -3,7 +3,7 @@ controls, Orca and PulseAudio where asked for, and the program on them, watched 
 
 import atexit, ctypes, os, re, shutil, signal, subprocess, sys, tempfile, time  # noqa
 
-PATIENCE = 30  # seconds that anything may take on a busy machine
+PATIENCE = 60  # seconds that anything may take on a busy machine: Orca took over 30 to start
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)' ?(\[?\{.*\}\]?)?$")  # a line Orca says, in its log
 ORCA_CUSTOMIZATIONS = """import orca.debug, orca.speech
 if orca.debug.debugFile:
@@ -150,7 +150,7 @@ class Session:
         self.app = self.spawn(self.program)
         self.application = wait(lambda: next((a for a in self.atspi.Registry.getDesktop(0) if a
                                               and a.get_process_id() == self.app.pid
-                                              and a.childCount), None), 2 * PATIENCE)
+                                              and a.childCount), None))
         assert self.application, "the program never joined the AT-SPI bus"
         axes = wait(lambda: crossing(self.shot()), interval=0.2)  # the first paint
         assert axes, "the window never showed its axes"
