@@ -203,6 +203,8 @@ EXPECT = {
         os.path.basename(name)] and open(os.path.join(s.folder, name)).read() == text,
     "a popup": lambda s: s.popups(),
     "no dialog": lambda s: not s.dialogs(),
+    "keyboard on": lambda s, name: s.xdotool("getwindowfocus").strip() in s.main and s.node(
+        name).getState().contains(s.atspi.STATE_FOCUSED),
     "named": lambda s, role, name: s.node(name, role),
     "no filler": lambda s: not s.node("", "filler"),
     "labelled": lambda s, name, label: s.node(name).getRelationSet()[0].getTarget(0).name == label,
