@@ -45,7 +45,8 @@ private slots:
     }
 
     // The plot area is a chart a screen reader names, telling each plot with the coefficients
-    // as typed and only those its function uses, the range walked, and where an error stopped it.
+    // as typed and only those its function uses, the range walked, where an error stopped it, and
+    // a summary of its points of interest.
     void plotAreaTellsWhatIsDrawn()
     {
         QCOMPARE(QAccessible::queryAccessibleInterface(area)->role(), QAccessible::Chart);
@@ -55,21 +56,23 @@ private slots:
         plotOn(form, 2, " 1.5");
         const QString sine = "bsin(ax) with a = 1.5, b = 1.5, for x from -10 to 10 (the limits -12 "
                              "and 12 divided by 1.2)";
-        QCOMPARE(told(), sine + '.');
+        QVERIFY(told().startsWith(sine + ". Crossings of y = 0: 7, at x -9.425, "));
         QCOMPARE(heard(), "Plotted: " + sine + '.');
         plotOn(form, 10, "1.5", "1.5", 0, 1);
-        QCOMPARE(told().section('\n', 1),
-                 "(dx^3)+(ax^2)+bx+c with a = 1.5, b = 1.5, c = 1, d = 1, for x from 0 to 0.833 "
-                 "(the limits 0 and 1 divided by 1.2).");
+        QCOMPARE(
+                told().section('\n', 1),
+                "(dx^3)+(ax^2)+bx+c with a = 1.5, b = 1.5, c = 1, d = 1, for x from 0 to 0.833 "
+                "(the limits 0 and 1 divided by 1.2). It does not cross y = 0. No turning points.");
         form.P.dblClick.raise();
         plotOn(form, 11, "1.5", "99", -30, 30); // overflows part-way
         QVERIFY2(told().contains(
                          QRegularExpression("^a\\(e\\^bx\\) with a = 1.5, b = 99, for x from -25 "
                                             "to 25 \\(the limits -30 and 30 divided by 1\\.2\\), "
-                                            "stopped at x = [1-9][.0-9]*: overflow\\.$")),
+                                            "stopped at x = [1-9][.0-9]*: overflow\\. It does "
+                                            "not cross y = 0\\. No turning points\\.$")),
                  qPrintable(told()));
         plotOn(form, 11, "1.5", "228.6", -30, 30); // stops a hair past x = 1, told as 1
-        QVERIFY(told().endsWith(", stopped at x = 1: overflow."));
+        QVERIFY(told().contains(", stopped at x = 1: overflow. "));
     }
 
     // Undo Clear is offered only after a clear, and brings back what it erased: the picture, the

@@ -16,10 +16,6 @@
         <translation>%1 = %2</translation>
     </message>
     <message>
-        <source>%1 with %2, %3</source>
-        <translation>%1 mit %2, %3</translation>
-    </message>
-    <message>
         <source>Earlier plots not listed: %1.</source>
         <translation>Nicht aufgeführte frühere Zeichnungen: %1.</translation>
     </message>
@@ -85,6 +81,69 @@
     <message>
         <source>for x from %1 to %2 (the limits %3 and %4 divided by 1.2)</source>
         <translation>für x von %1 bis %2 (die Grenzen %3 und %4 geteilt durch 1,2)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>No function chosen</source>
+        <translation>Keine Funktion gewählt</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 mit %2</translation>
+    </message>
+</context>
+<context>
+    <name>Account</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>It does not cross y = 0.</source>
+        <translation>Sie schneidet y = 0 nicht.</translation>
+    </message>
+    <message>
+        <source>Crossings of y = 0: %1, at x %2.</source>
+        <translation>Schnittpunkte mit y = 0: %1, bei x %2.</translation>
+    </message>
+    <message>
+        <source>It touches y = 0 at x %1.</source>
+        <translation>Sie berührt y = 0 bei x %1.</translation>
+    </message>
+    <message>
+        <source>No turning points.</source>
+        <translation>Keine Extrempunkte.</translation>
+    </message>
+    <message>
+        <source>One turning point: %1.</source>
+        <translation>Ein Extrempunkt: %1.</translation>
+    </message>
+    <message>
+        <source>Turning points: %1; the highest: %2; the lowest: %3.</source>
+        <translation>Extrempunkte: %1; der höchste: %2; der tiefste: %3.</translation>
+    </message>
+    <message>
+        <source>Gaps at x %1.</source>
+        <translation>Lücken bei x %1.</translation>
+    </message>
+    <message>
+        <source>Nothing has been plotted since the last clear.</source>
+        <translation>Seit dem letzten Löschen wurde nichts gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Plot %1: %2.</source>
+        <translation>Kurve %1: %2.</translation>
+    </message>
+    <message>
+        <source>It drew no dots.</source>
+        <translation>Sie hat keine Punkte gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Points of interest: %1.</source>
+        <translation>Besondere Punkte: %1.</translation>
     </message>
 </context>
 <context>
@@ -336,6 +395,65 @@ Escape beendet es.
     <message>
         <source>more has been plotted since the plot area was last cleared than can be kept; clear it and plot again</source>
         <translation>seit dem letzten Löschen der Zeichenfläche wurde mehr gezeichnet, als behalten werden kann; löschen Sie sie und zeichnen Sie erneut</translation>
+    </message>
+</context>
+<context>
+    <name>Interest</name>
+    <message>
+        <source>start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>Lücke</translation>
+    </message>
+    <message>
+        <source>the walk stopped</source>
+        <translation>die Kurve bricht ab</translation>
+    </message>
+    <message>
+        <source>maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>crosses zero</source>
+        <translation>schneidet null</translation>
+    </message>
+    <message>
+        <source>touches zero</source>
+        <translation>berührt null</translation>
+    </message>
+    <message>
+        <source>crosses the y axis</source>
+        <translation>schneidet die y-Achse</translation>
+    </message>
+    <message>
+        <source>leaves the sheet</source>
+        <translation>verlässt das Blatt</translation>
+    </message>
+    <message>
+        <source>enters the sheet</source>
+        <translation>kommt aufs Blatt</translation>
+    </message>
+    <message>
+        <source>x %1, y %2</source>
+        <translation>x %1, y %2</translation>
+    </message>
+    <message>
+        <source>x %1</source>
+        <translation>x %1</translation>
+    </message>
+    <message>
+        <source>no dot, x %1</source>
+        <translation>kein Punkt, x %1</translation>
     </message>
 </context>
 <context>
