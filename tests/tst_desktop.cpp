@@ -1,7 +1,9 @@
 // The window as a desktop user and a screen reader meet it: what the plot area tells, Undo Clear,
-// the context menu, where the keyboard is after an error, the coordinate readout and crosshair.
+// the context menu, where the keyboard is after an error, the coordinate readout and crosshair,
+// and how fast L plays and what it marks.
 #include "access/readout.h"
 #include "export/plotfiles.h"
+#include "heldplayer.h"
 #include "main/program.h"
 #include "ui/screen.h"
 #include "window.h"
@@ -9,10 +11,13 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <numbers>
+
 class TstDesktop : public QObject
 {
     Q_OBJECT
-    Program program;
+    HeldPlayer *player = new HeldPlayer, *tones = new HeldPlayer;
+    Program program {std::unique_ptr<sound::Player>(player), std::unique_ptr<sound::Player>(tones)};
     Form1 &form = program.form;
     QWidget *area = form.P.widget();
     const QString empty = QStringLiteral("Empty: only the axes are drawn.");
@@ -23,6 +28,12 @@ class TstDesktop : public QObject
     }
     QString told() const { return spoken(area, QAccessible::Description); }
     QString heard() const { return spoken(program.accessibility.announcer()); }
+    void focusArea()
+    {
+        area->activateWindow();
+        area->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(area->window()));
+    }
     QAction *entry(const QString &text) const
     {
         for (QAction *action : area->findChild<QMenu *>()->actions())
@@ -282,6 +293,64 @@ private slots:
                  (QList<bool> {false, false, false, false, true, true, true, true}));
         form.P.dblClick.raise();
         QVERIFY(!program.accessibility.crosshair());
+    }
+
+    // 1 to 9 set how fast L plays, kept from then on: the walk from -10 to 10, two fifths of the
+    // full range, lasts two fifths of 9 s at 1, of 3 s at 5, of 1 s at 9. A speed chosen while the
+    // plots play plays them again at once at that speed.
+    void speed_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<QString>("heard");
+        // clang-format off
+        QTest::newRow("at first: 1.2 s") << "L" << 1.2 << "Playing";
+        QTest::newRow("1: 3.6 s") << "1 L" << 3.6 << "Playing";
+        QTest::newRow("9: 0.4 s") << "9 L" << 0.4 << "Playing";
+        QTest::newRow("1 while playing") << "L 1" << 3.6 << "Speed 1 of 9: about 9 seconds for the full range.";
+        // clang-format on
+    }
+    void speed()
+    {
+        QFETCH(QString, keys);
+        QFETCH(double, seconds);
+        focusArea();
+        plotOn(form, 2);
+        for (const QString &key : keys.split(' '))
+            QTest::keyClick(area, QKeySequence(key)[0].key());
+        QVERIFY(player->playing);
+        QCOMPARE_LT(std::abs(player->played.back().size() / 2.0 / sound::sampleRate - seconds),
+                    0.01);
+        QTEST(heard(), "heard");
+        QTest::keyClick(area, Qt::Key_Escape);
+        QTest::keyClick(area, Qt::Key_5);
+    }
+
+    // L marks each turning point with a sound of its own, where the walk reaches it: the sound
+    // differs from the plot's unmarked sound only there.
+    void turningPointsMarked()
+    {
+        focusArea();
+        plotOn(form, 2);
+        QTest::keyClick(area, Qt::Key_L);
+        QTest::keyClick(area, Qt::Key_Escape);
+        const sound::Samples marked = player->played.back();
+        const sound::Samples plain = sound::plotSound(program.drawn.sounds());
+        QCOMPARE(marked.size(), plain.size());
+        QList<double> starts; // seconds
+        for (qint64 k = 0, last = -sound::sampleRate; k < qint64(plain.size()) / 2; ++k) {
+            if (marked[2 * k] == plain[2 * k] && marked[2 * k + 1] == plain[2 * k + 1])
+                continue;
+            if (k - last > sound::sampleRate / 10)
+                starts << double(k) / sound::sampleRate;
+            last = k;
+        }
+        QList<double> turns; // of sin from -10 to 10, heard in 1.2 s
+        for (const double x : {-2.5, -1.5, -0.5, 0.5, 1.5, 2.5})
+            turns << (x * std::numbers::pi + 10) / 20 * 1.2;
+        QCOMPARE(starts.size(), turns.size());
+        for (qsizetype i = 0; i < turns.size(); ++i)
+            QCOMPARE_LT(std::abs(starts[i] - turns[i]), 0.002);
     }
 };
 

@@ -478,6 +478,10 @@ Escape beendet es.
         <source>Nothing to listen to: nothing has been plotted since the last clear.</source>
         <translation>Nichts anzuhören: Seit dem letzten Löschen wurde nichts gezeichnet.</translation>
     </message>
+    <message>
+        <source>Speed %1 of 9: about %2 seconds for the full range.</source>
+        <translation>Tempo %1 von 9: etwa %2 Sekunden für den ganzen Bereich.</translation>
+    </message>
 </context>
 <context>
     <name>PlotExport</name>
