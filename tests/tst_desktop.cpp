@@ -1,6 +1,6 @@
 // The window as a desktop user and a screen reader meet it: what the plot area tells, Undo Clear,
 // the context menu, where the keyboard is after an error, the coordinate readout and crosshair,
-// and how fast L plays and what it marks.
+// tracing along the curve, and how fast L plays and what it marks.
 #include "access/readout.h"
 #include "export/plotfiles.h"
 #include "heldplayer.h"
@@ -293,6 +293,55 @@ private slots:
                  (QList<bool> {false, false, false, false, true, true, true, true}));
         form.P.dblClick.raise();
         QVERIFY(!program.accessibility.crosshair());
+    }
+
+    // T traces the latest plot along its dots, each place told and its tone sounded where there is
+    // a dot; the picture stays as it was.
+    void trace_data()
+    {
+        QTest::addColumn<QString>("plots"); // each "code" or "code:b", a = b = 1.5 by default
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("heard");
+        QTest::addColumn<bool>("toned"); // by the last key
+        const QString sine = "bsin(ax) with a = 1.5, b = 1.5";
+        // clang-format off
+        QTest::newRow("T: at x = 0") << "2" << "T" << "Tracing " + sine + ": crosses zero, crosses the y axis, x 0" << true;
+        QTest::newRow("Right: a tenth on") << "2" << "T Right" << "x 0.1, y 0.0998334" << true;
+        QTest::newRow("Ctrl+Right: a unit on") << "2" << "T Ctrl+Right" << "x 1, y 0.841471" << true;
+        QTest::newRow("Page Down: the maximum") << "2" << "T PgDown" << "maximum, x 1.571, y 1" << true;
+        QTest::newRow("Page Down again: the next crossing") << "2" << "T PgDown PgDown" << "crosses zero, x 3.142" << true;
+        QTest::newRow("Page Up: the minimum before") << "2" << "T PgUp" << "minimum, x -1.571, y -1" << true;
+        QTest::newRow("Home: the start") << "2" << "T Right Home" << "start, x -10, y 0.544021" << true;
+        QTest::newRow("Left at the start stays there") << "2" << "T Home Left" << "start, x -10, y 0.544021" << true;
+        QTest::newRow("End: the end") << "2" << "T End" << "end, x 10, y -0.544021" << true;
+        QTest::newRow("Up: the plot before, at the same x") << "2 8" << "T Right Up" << "Plot 1 of 2, " + sine + ": x 0.1, y 0.0998334" << true;
+        QTest::newRow("Down on the last plot stays") << "2 8" << "T Down" << "Plot 2 of 2, ax^2 with a = 1.5: minimum, touches zero, crosses the y axis, x 0" << true;
+        QTest::newRow("tan's gap: silent") << "3" << "T PgDown PgDown" << "gap, x 1.571" << false;
+        QTest::newRow("past where an overflow stopped the walk: no dot") << "11:99" << "T Ctrl+Right Ctrl+Right Ctrl+Right" << "no dot, x 3" << false;
+        QTest::newRow("T again ends") << "2" << "T T" << "Tracing ended." << false;
+        QTest::newRow("Escape ends") << "2" << "T Esc" << "Tracing ended." << false;
+        QTest::newRow("nothing plotted") << "" << "T" << "Nothing to trace: nothing has been plotted since the last clear." << false;
+        // clang-format on
+    }
+    void trace()
+    {
+        QFETCH(QString, plots);
+        QFETCH(QString, keys);
+        for (const QString &plot : plots.split(' ', Qt::SkipEmptyParts)) {
+            const QStringList parts = plot.split(':');
+            plotOn(form, parts[0].toInt(), "1.5", parts.value(1, "1.5"));
+        }
+        const QImage before = form.P.image();
+        for (const QString &key : keys.split(' ')) {
+            tones->played.clear();
+            QTest::keyClick(area, QKeySequence(key)[0].key(),
+                            QKeySequence(key)[0].keyboardModifiers());
+        }
+        QTEST(heard(), "heard");
+        QTEST(!tones->played.empty() && tones->playing, "toned");
+        QVERIFY(form.P.image() == before);
+        if (program.trace.isTracing())
+            QTest::keyClick(area, Qt::Key_Escape);
     }
 
     // 1 to 9 set how fast L plays, kept from then on: the walk from -10 to 10, two fifths of the

@@ -603,6 +603,41 @@ Escape beendet es.
     </message>
 </context>
 <context>
+    <name>Trace</name>
+    <message>
+        <source>The plots cannot be traced: %1.</source>
+        <translation>Die Kurven können nicht verfolgt werden: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to trace: nothing has been plotted since the last clear.</source>
+        <translation>Nichts zu verfolgen: Seit dem letzten Löschen wurde nichts gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Tracing %1</source>
+        <translation>Verfolgung von %1</translation>
+    </message>
+    <message>
+        <source>Tracing ended.</source>
+        <translation>Verfolgung beendet.</translation>
+    </message>
+    <message>
+        <source>No further point of interest</source>
+        <translation>Kein weiterer besonderer Punkt</translation>
+    </message>
+    <message>
+        <source>No earlier point of interest</source>
+        <translation>Kein früherer besonderer Punkt</translation>
+    </message>
+    <message>
+        <source>Plot %1 of %2, %3</source>
+        <translation>Kurve %1 von %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>plot::Cp_Click</name>
     <message>
         <source>The x range from %1 to %2 holds too many steps of 0.001 to plot.</source>
