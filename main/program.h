@@ -11,7 +11,7 @@
 #include <memory>
 
 // The window as designed, with what is built around it: what makes it readable by everyone, and
-// what takes the plot out of it.
+// what takes the plot out of it, in pictures, sound and words.
 class Program
 {
 public:

@@ -1,7 +1,9 @@
 // The points of interest of a plot, found in the dots it drew, against values a reader can work
-// out, and the capped summary that tells them.
+// out; the plot told in words: the capped summary and the whole account, in German once.
 #include "access/account.h"
 #include "access/interest.h"
+#include "main/commandline.h"
+#include "main/render.h"
 #include "ui/runtimeerror.h"
 #include "window.h"
 
@@ -106,6 +108,31 @@ private slots:
     {
         QFETCH(int, code);
         QTEST(plotSummary(plotted(code, kOnes, 12)), "told");
+    }
+
+    // --render NAME.txt in German: a paragraph a plot, its words and numbers German.
+    void accountInGerman()
+    {
+        QTranslator german;
+        QVERIFY(german.load(":/i18n/curvanta_de.qm"));
+        QCoreApplication::installTranslator(&german);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QTemporaryDir dir;
+        RenderRequest request {dir.filePath("plot.txt"), {PlotRequest(), PlotRequest()}};
+        request.plots[0].function = "bsin(ax)";
+        request.plots[1].function = "ax^2";
+        const int status = render(request);
+        QCoreApplication::removeTranslator(&german);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(status, 0);
+        QFile file(request.file);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList paragraphs = QString::fromUtf8(file.readAll()).trimmed().split("\n\n");
+        QCOMPARE(paragraphs.size(), 2);
+        const QString maximum = german.translate("Interest", "maximum");
+        QVERIFY2(paragraphs[0].contains(maximum + ", x 2,356, y 0,666667;"),
+                 qPrintable(paragraphs[0]));
+        QVERIFY(paragraphs[1].contains(german.translate("Interest", "touches zero")));
     }
 };
 

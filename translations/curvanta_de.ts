@@ -521,6 +521,10 @@ Escape beendet es.
         <source>the file name does not end in one of %1, so there is no format to write it in</source>
         <translation>der Dateiname endet nicht auf eine von %1, also gibt es kein Format, in dem sie geschrieben werden kann</translation>
     </message>
+    <message>
+        <source>there is nothing here to tell the plots in words</source>
+        <translation>hier gibt es nichts, das die Kurven in Worte fasst</translation>
+    </message>
 </context>
 <context>
     <name>PlotFiles</name>
@@ -551,6 +555,10 @@ Escape beendet es.
     <message>
         <source>WAV sound</source>
         <translation>WAV-Ton</translation>
+    </message>
+    <message>
+        <source>Text description</source>
+        <translation>Textbeschreibung</translation>
     </message>
 </context>
 <context>
