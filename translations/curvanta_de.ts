@@ -319,11 +319,17 @@ Befehlszeile falsch ist.
 </translation>
     </message>
     <message>
+        <source>a whole number from 1 to %1 is needed</source>
+        <translation>eine ganze Zahl von 1 bis %1 wird benötigt</translation>
+    </message>
+    <message>
         <source>
 Drawings, tables, sound and several plots:
   .svg and .pdf draw the sheet, sharp at any size; .csv is a table of
   the dots drawn, one row each with the plot&apos;s number, the function, x
-  and y; .wav is the plots&apos; sound.
+  and y; .wav is the plots&apos; sound; .txt tells every point of interest of
+  every plot in words (crossings of y = 0, turning points, gaps), in the
+  user&apos;s language.
   --scale N         an image (.png, .jpg, .jpeg, .bmp) with N times as
                     many pixels across and down, drawn sharp at that
                     size, 1..%1 (default 1)
@@ -344,7 +350,9 @@ Example: a worksheet with y = x^2, y = 2x^2 and y = x^3 on one sheet
 Zeichnungen, Tabellen, Ton und mehrere Kurven:
   .svg und .pdf zeichnen das Blatt, scharf in jeder Größe; .csv ist eine
   Tabelle der gezeichneten Punkte, je eine Zeile mit der Nummer der
-  Kurve, der Funktion, x und y; .wav ist der Ton der Kurven.
+  Kurve, der Funktion, x und y; .wav ist der Ton der Kurven; .txt nennt
+  jeden besonderen Punkt jeder Kurve in Worten (Schnittpunkte mit y = 0,
+  Extrempunkte, Lücken), in der Sprache des Benutzers.
   --scale N         ein Bild (.png, .jpg, .jpeg, .bmp) mit N-mal so vielen
                     Pixeln in der Breite und Höhe, in dieser Größe scharf
                     gezeichnet, 1..%1 (Vorgabe 1)
@@ -368,19 +376,23 @@ Beispiel: ein Arbeitsblatt mit y = x^2, y = 2x^2 und y = x^3 auf einem Blatt
 In the window, with the plot area focused, the arrow keys move a
 crosshair whose tone follows the latest plot, and L (or &quot;Listen to the
 Plot&quot; in its context menu) plays the plots as sound: the pitch follows y
-as x runs from left to right. L again or Escape stops it.
+as x runs from left to right. L again or Escape stops it; 1 to 9 set its
+speed. T traces the latest plot along its dots, each step spoken and
+sounded: Left and Right a tenth of a unit (with Ctrl, a unit), Page Up
+and Page Down the points of interest, Home and End the ends, Up and
+Down the other plots; T again or Escape ends it.
 </source>
         <translation>
 Im Fenster, wenn die Zeichenfläche den Fokus hat, bewegen die Pfeiltasten
 ein Fadenkreuz, dessen Ton der letzten Kurve folgt, und L (oder &quot;Die
 Kurven anhören&quot; in ihrem Kontextmenü) spielt die Kurven als Ton: Die
 Tonhöhe folgt y, während x von links nach rechts läuft. Erneut L oder
-Escape beendet es.
+Escape beendet es; 1 bis 9 stellen das Tempo ein. T verfolgt die letzte
+Kurve entlang ihrer Punkte, jeder Schritt gesprochen und als Ton: Links
+und Rechts ein Zehntel einer Einheit (mit Strg eine Einheit), Bild auf
+und Bild ab die besonderen Punkte, Pos1 und Ende die Enden, Auf und Ab
+die anderen Kurven; erneut T oder Escape beendet es.
 </translation>
-    </message>
-    <message>
-        <source>a whole number from 1 to %1 is needed</source>
-        <translation>eine ganze Zahl von 1 bis %1 wird benötigt</translation>
     </message>
 </context>
 <context>
