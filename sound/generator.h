@@ -21,7 +21,9 @@ struct Plot
     // Every dot drawn, in the order drawn, off the sheet too. A walk that an error ended has no
     // dots from that step on, and is silent from there to x1.
     std::vector<QPointF> dots;
-    std::vector<double> turns; // the x of each turning point, in order
+    // The x of each turning point, in order; with a default, so that braced initialisers
+    // naming only the members above stay complete.
+    std::vector<double> turns = {};
 };
 
 // The plots one after another, in the given order, with a short pause between them. Time runs
