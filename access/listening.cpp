@@ -102,14 +102,7 @@ void Listening::listen()
 
 void Listening::play()
 {
-    std::vector<sound::Plot> sounds = m_drawn.sounds();
-    for (std::size_t i = 0; i < sounds.size(); ++i) {
-        for (const Interest &point : pointsOfInterest(m_drawn.plots()[i])) {
-            if (point.kinds & (Interest::Maximum | Interest::Minimum))
-                sounds[i].turns.push_back(point.x);
-        }
-    }
-    m_plots.play(sound::plotSound(sounds, fullSeconds(m_speed)));
+    m_plots.play(sound::plotSound(listenedPlots(m_drawn), fullSeconds(m_speed)));
 }
 
 void Listening::setSpeed(int speed)
@@ -178,4 +171,16 @@ sound::Samples dotSound(const plot::PlotRecord &plot, double step, double width)
     const double top = scale.toGraphY(0);
     const double across = (scale.cx + x * scale.s * 1000) / width;
     return sound::crosshairTone((y + top) / (2 * top), std::clamp(across, 0.0, 1.0));
+}
+
+std::vector<sound::Plot> listenedPlots(const Drawn &drawn)
+{
+    std::vector<sound::Plot> sounds = drawn.sounds();
+    for (std::size_t i = 0; i < sounds.size(); ++i) {
+        for (const Interest &point : pointsOfInterest(drawn.plots()[i])) {
+            if (point.kinds & (Interest::Maximum | Interest::Minimum))
+                sounds[i].turns.push_back(point.x);
+        }
+    }
+    return sounds;
 }

@@ -72,3 +72,6 @@ sound::Samples crosshairSound(const plot::PlotRecord &latest, QPointF twips, dou
 
 // The same tone for the dot at `step` of the walk of `plot`, placed across as that dot is.
 sound::Samples dotSound(const plot::PlotRecord &plot, double step, double width);
+
+// The plots `drawn` keeps, as Listen to the Plot plays them: each with its turning points.
+std::vector<sound::Plot> listenedPlots(const Drawn &drawn);
