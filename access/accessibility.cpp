@@ -1,6 +1,7 @@
 #include "accessibility.h"
 
 #include "accessibletree.h"
+#include "account.h"
 #include "sentences.h"
 
 #include "app/form1.h"
@@ -37,7 +38,7 @@ void Accessibility::retell()
 void Accessibility::plotted(const plot::PlotRecord &record, const ui::RuntimeError *error)
 {
     const QString sentence = plotSentence(record, error);
-    m_story.plotted(sentence, record.mapping);
+    m_story.plotted(sentence, record.mapping, plotSummary(pointsOfInterest(record)));
     retell();
     if (!error)
         m_announcer.say(QCoreApplication::translate("Accessibility", "Plotted: %1.").arg(sentence));

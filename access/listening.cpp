@@ -1,6 +1,7 @@
 #include "listening.h"
 
 #include "accessibility.h"
+#include "interest.h"
 
 #include "app/form1.h"
 #include "drawn/drawn.h"
@@ -14,6 +15,17 @@
 
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+// Seconds for the walk of the full range at each speed: 9 at 1, 3 at 5, 1 at 9, each speed
+// as much faster than the one below.
+double fullSeconds(int speed)
+{
+    return std::pow(3.0, (9 - speed) / 4.0);
+}
+
+} // namespace
 
 Listening::Listening(Form1 &form, const Drawn &drawn, Accessibility &accessibility,
                      sound::Player &plots, sound::Player &tones)
@@ -33,14 +45,21 @@ Listening::Listening(Form1 &form, const Drawn &drawn, Accessibility &accessibili
     m_escape->setContext(Qt::WidgetShortcut);
     m_escape->setEnabled(false);
     QObject::connect(m_escape, &QShortcut::activated, area, [this] { stop(); });
+    for (int speed = 1; speed <= 9; ++speed) {
+        auto *key = new QShortcut(QKeySequence(Qt::Key_0 + speed), area);
+        key->setContext(Qt::WidgetShortcut);
+        QObject::connect(key, &QShortcut::activated, area, [this, speed] { setSpeed(speed); });
+    }
 
     QObject::connect(&plots, &sound::Player::started, area, [this] {
         setPlaying(true);
-        m_accessibility.say(QCoreApplication::translate("Listening", "Playing"));
+        if (!m_replaying)
+            m_accessibility.say(QCoreApplication::translate("Listening", "Playing"));
     });
     QObject::connect(&plots, &sound::Player::stopped, area, [this] {
         setPlaying(false);
-        m_accessibility.say(QCoreApplication::translate("Listening", "Stopped"));
+        if (!m_replaying)
+            m_accessibility.say(QCoreApplication::translate("Listening", "Stopped"));
     });
     QObject::connect(&plots, &sound::Player::unavailable, area,
                      [this](const QString &why) { tellWhyNot(why); });
@@ -78,7 +97,26 @@ void Listening::listen()
                 "Nothing to listen to: nothing has been plotted since the last clear."));
         return;
     }
-    m_plots.play(sound::plotSound(m_drawn.sounds()));
+    play();
+}
+
+void Listening::play()
+{
+    m_plots.play(sound::plotSound(listenedPlots(m_drawn), fullSeconds(m_speed)));
+}
+
+void Listening::setSpeed(int speed)
+{
+    m_speed = std::clamp(speed, 1, 9);
+    m_accessibility.say(QCoreApplication::translate(
+                                "Listening", "Speed %1 of 9: about %2 seconds for the full range.")
+                                .arg(QLocale().toString(m_speed),
+                                     QLocale().toString(fullSeconds(m_speed), 'g', 2)));
+    if (!m_playing)
+        return;
+    m_replaying = true;
+    play();
+    m_replaying = false;
 }
 
 void Listening::stop()
@@ -114,14 +152,35 @@ sound::Samples crosshairSound(const plot::PlotRecord &latest, QPointF twips, dou
 {
     if (!latest.mapping || !latest.mapping->invertible() || !(width > 0))
         return {};
-    const plot::GraphMapping &scale = *latest.mapping;
     // The dots lie a step of 0.001 apart from the walk's start: the one nearest the crosshair's
     // x is found by its place in the walk.
-    const double step = std::round((scale.toGraphX(twips.x()) - latest.from) / 0.001);
-    if (!(step >= 0 && step < double(latest.dots.size())))
+    return dotSound(latest, std::round((latest.mapping->toGraphX(twips.x()) - latest.from) / 0.001),
+                    width);
+}
+
+sound::Samples dotSound(const plot::PlotRecord &plot, double step, double width)
+{
+    if (!plot.mapping || !plot.mapping->invertible() || !(width > 0))
         return {};
-    const double y = latest.dots[std::size_t(step)];
+    if (!(step >= 0 && step < double(plot.dots.size())))
+        return {};
+    const plot::GraphMapping &scale = *plot.mapping;
+    const double y = plot.dots[std::size_t(step)];
+    const double x = plot.from + step * 0.001;
     // The axes cross at the plot area's centre, so the bottom edge is as low as the top is high.
     const double top = scale.toGraphY(0);
-    return sound::crosshairTone((y + top) / (2 * top), std::clamp(twips.x() / width, 0.0, 1.0));
+    const double across = (scale.cx + x * scale.s * 1000) / width;
+    return sound::crosshairTone((y + top) / (2 * top), std::clamp(across, 0.0, 1.0));
+}
+
+std::vector<sound::Plot> listenedPlots(const Drawn &drawn)
+{
+    std::vector<sound::Plot> sounds = drawn.sounds();
+    for (std::size_t i = 0; i < sounds.size(); ++i) {
+        for (const Interest &point : pointsOfInterest(drawn.plots()[i])) {
+            if (point.kinds & (Interest::Maximum | Interest::Minimum))
+                sounds[i].turns.push_back(point.x);
+        }
+    }
+    return sounds;
 }

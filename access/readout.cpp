@@ -1,7 +1,7 @@
 #include "readout.h"
 
 #include "announcer.h"
-#include "crosshair.h"
+#include "mark.h"
 #include "plotstory.h"
 
 #include "ui/picturebox.h"
@@ -37,7 +37,8 @@ QString readoutText(const plot::GraphMapping &mapping, QPointF twips,
 }
 
 Readout::Readout(ui::PictureBox &area, const PlotStory &story, Announcer &announcer)
-    : m_area(area), m_story(story), m_announcer(announcer), m_crosshair(new Crosshair(area))
+    : m_area(area), m_story(story), m_announcer(announcer),
+      m_crosshair(new AreaMark(area, AreaMark::Look::Cross))
 {
     area.widget()->setMouseTracking(true);
     area.widget()->installEventFilter(this);

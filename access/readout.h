@@ -10,7 +10,7 @@
 #include <utility>
 
 class Announcer;
-class Crosshair;
+class AreaMark;
 class PlotStory;
 
 namespace plot {
@@ -51,6 +51,6 @@ private:
     ui::PictureBox &m_area;
     const PlotStory &m_story;
     Announcer &m_announcer;
-    Crosshair *m_crosshair;
+    AreaMark *m_crosshair;
     std::function<void(QPointF)> m_moved;
 };

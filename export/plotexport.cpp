@@ -1,7 +1,5 @@
 #include "plotexport.h"
 
-#include "plotfiles.h"
-
 #include "app/form1.h"
 #include "ui/event.h"
 #include "ui/imageoutput.h"
@@ -33,7 +31,7 @@ void giveBackFocus(Form1 &form)
     form.w->activateWindow();
 }
 
-void savePlotAs(Form1 &form, const Drawn &drawn)
+void savePlotAs(Form1 &form, const Drawn &drawn, const PlotWords &words)
 {
     QFileDialog dialog(form.w, QCoreApplication::translate("PlotExport", "Save Plot As"),
                        startFolder());
@@ -51,7 +49,7 @@ void savePlotAs(Form1 &form, const Drawn &drawn)
     giveBackFocus(form);
     if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    savePlot(form, &drawn, dialog.selectedFiles().constFirst());
+    savePlot(form, &drawn, dialog.selectedFiles().constFirst(), 1, words);
 }
 
 void askAndPrint(Form1 &form, const Drawn &drawn)
@@ -116,7 +114,7 @@ PlotExport::PlotExport(Form1 &form, const Drawn &drawn) : m_form(form)
     };
     const Entry entries[] = {
             {QT_TRANSLATE_NOOP("PlotExport", "Save Plot As…"), QKeySequence::Save, "Save_Plot",
-             [&form, &drawn] { savePlotAs(form, drawn); }},
+             [this, &form, &drawn] { savePlotAs(form, drawn, m_words); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Copy Plot"), QKeySequence::Copy, "Copy_Plot",
              [&form] { ui::copyImage(plotImage(form)); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Print…"), QKeySequence::Print, "Print_Plot",

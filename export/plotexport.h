@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plotfiles.h"
+
 #include <QImage>
 
 #include <functional>
@@ -36,6 +38,8 @@ public:
     void keepWithClear(std::function<Restore()> keep) { m_keepers.push_back(std::move(keep)); }
     // Adds an entry that another addition offers to the plot area's context menu, after its own.
     void addToMenu(QAction *action);
+    // What tells the plots in words, for Save Plot As a text description.
+    void tellWith(PlotWords words) { m_words = std::move(words); }
 
 private:
     struct Snapshot
@@ -45,6 +49,7 @@ private:
     };
     Form1 &m_form;
     QMenu *m_menu = nullptr;
+    PlotWords m_words;
     std::vector<std::function<Restore()>> m_keepers;
     // What the last clear erased, kept until the next plot.
     std::optional<Snapshot> m_erased;

@@ -36,6 +36,7 @@ constexpr FileFormat kFormats[] = {
         {"pdf", PlotFormat::Pdf, QT_TRANSLATE_NOOP("PlotFiles", "PDF document"), nullptr},
         {"csv", PlotFormat::Table, QT_TRANSLATE_NOOP("PlotFiles", "CSV table"), nullptr},
         {"wav", PlotFormat::Sound, QT_TRANSLATE_NOOP("PlotFiles", "WAV sound"), nullptr},
+        {"txt", PlotFormat::Text, QT_TRANSLATE_NOOP("PlotFiles", "Text description"), nullptr},
 };
 
 const FileFormat *formatFor(const QString &path)
@@ -49,7 +50,8 @@ const FileFormat *formatFor(const QString &path)
 }
 
 // Why the plot cannot be written to `path`, or an empty text once it has been.
-QString plotFileFailure(const Form1 &form, const Drawn *drawn, const QString &path, int scale)
+QString plotFileFailure(const Form1 &form, const Drawn *drawn, const QString &path, int scale,
+                        const PlotWords &words)
 {
     const FileFormat *format = formatFor(path);
     if (!format)
@@ -81,6 +83,13 @@ QString plotFileFailure(const Form1 &form, const Drawn *drawn, const QString &pa
     case PlotFormat::Sound:
         return ui::writeAtomically(path, [drawn](QIODevice &file) {
             return sound::writeWav(file, sound::plotSound(drawn->sounds()));
+        });
+    case PlotFormat::Text:
+        if (!words)
+            return QCoreApplication::translate("PlotExport",
+                                               "there is nothing here to tell the plots in words");
+        return ui::writeAtomically(path, [drawn, &words](QIODevice &file) {
+            return ui::writeAll(&file, words(drawn->plots()).toUtf8());
         });
     case PlotFormat::None:
         break;
@@ -129,9 +138,10 @@ bool needsWhatWasDrawn(const QString &path, int scale)
     return format != PlotFormat::None && (format != PlotFormat::Image || scale != 1);
 }
 
-void savePlot(const Form1 &form, const Drawn *drawn, const QString &path, int scale)
+void savePlot(const Form1 &form, const Drawn *drawn, const QString &path, int scale,
+              const PlotWords &words)
 {
-    const QString reason = plotFileFailure(form, drawn, path, scale);
+    const QString reason = plotFileFailure(form, drawn, path, scale, words);
     if (!reason.isEmpty())
         throw ui::RuntimeError(ui::RuntimeError::Kind::FileError,
                                QCoreApplication::translate(

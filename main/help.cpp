@@ -131,7 +131,9 @@ QString helpText()
                       "Drawings, tables, sound and several plots:\n"
                       "  .svg and .pdf draw the sheet, sharp at any size; .csv is a table of\n"
                       "  the dots drawn, one row each with the plot's number, the function, x\n"
-                      "  and y; .wav is the plots' sound.\n"
+                      "  and y; .wav is the plots' sound; .txt tells every point of interest of\n"
+                      "  every plot in words (crossings of y = 0, turning points, gaps), in the\n"
+                      "  user's language.\n"
                       "\n"
                       "%1"
                       "\n"
@@ -147,7 +149,11 @@ QString helpText()
                     "In the window, with the plot area focused, the arrow keys move a\n"
                     "crosshair whose tone follows the latest plot, and L (or \"Listen to the\n"
                     "Plot\" in its context menu) plays the plots as sound: the pitch follows y\n"
-                    "as x runs from left to right. L again or Escape stops it.\n");
+                    "as x runs from left to right. L again or Escape stops it; 1 to 9 set its\n"
+                    "speed. T traces the latest plot along its dots, each step spoken and\n"
+                    "sounded: Left and Right a tenth of a unit (with Ctrl, a unit), Page Up\n"
+                    "and Page Down the points of interest, Home and End the ends, Up and\n"
+                    "Down the other plots; T again or Escape ends it.\n");
 }
 
 QString helpHint()

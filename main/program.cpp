@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include "access/account.h"
+
 #include <utility>
 
 Program::Program() : Program(std::make_unique<sound::Player>(), std::make_unique<sound::Player>())
@@ -11,4 +13,6 @@ Program::Program(std::unique_ptr<sound::Player> player, std::unique_ptr<sound::P
     plotExport.keepWithClear([this] { return drawn.keepForUndo(); });
     plotExport.keepWithClear([this] { return accessibility.keepForUndo(); });
     plotExport.addToMenu(listening.action());
+    plotExport.tellWith(
+            [](const std::vector<plot::PlotRecord> &plots) { return plotAccount(plots); });
 }

@@ -2,6 +2,7 @@
 
 #include "access/accessibility.h"
 #include "access/listening.h"
+#include "access/trace.h"
 #include "app/form1.h"
 #include "drawn/drawn.h"
 #include "export/plotexport.h"
@@ -10,7 +11,7 @@
 #include <memory>
 
 // The window as designed, with what is built around it: what makes it readable by everyone, and
-// what takes the plot out of it.
+// what takes the plot out of it, in pictures, sound and words.
 class Program
 {
 public:
@@ -26,4 +27,5 @@ public:
     std::unique_ptr<sound::Player> player;
     std::unique_ptr<sound::Player> tones;
     Listening listening {form, drawn, accessibility, *player, *tones};
+    Trace trace {form, drawn, accessibility, *tones};
 };

@@ -1,5 +1,7 @@
 #include "render.h"
 
+#include "access/account.h"
+
 #include "app/form1.h"
 #include "commandline.h"
 #include "drawn/drawn.h"
@@ -16,7 +18,9 @@
 int render(const RenderRequest &request)
 {
     // The coefficients come with a decimal point in every language, so the boxes read them so:
-    // the same command line draws the same plot everywhere. Messages keep the user's language.
+    // the same command line draws the same plot everywhere. Messages keep the user's language,
+    // and so do the numbers of the plots told in words.
+    const QLocale language;
     QLocale::setDefault(QLocale::c());
     ui::Screen::overrideSize(request.screen);
     std::optional<QString> failure;
@@ -50,7 +54,10 @@ int render(const RenderRequest &request)
 
     if (!failure)
         ui::dispatch(QStringLiteral("Save"), [&] {
-            savePlot(form, drawn ? &*drawn : nullptr, request.file, request.scale);
+            savePlot(form, drawn ? &*drawn : nullptr, request.file, request.scale,
+                     [&language](const std::vector<plot::PlotRecord> &plots) {
+                         return plotAccount(plots, language);
+                     });
         });
     ui::resetErrorReporter();
     if (failure) {

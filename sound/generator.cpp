@@ -13,20 +13,21 @@ namespace sound {
 namespace {
 
 constexpr double fullWalk = 50;      // graph units: the walk of the full range, -25 to 25
-constexpr double fullSeconds = 3;    // ... and how long it plays
 constexpr double walkStep = 0.001;   // graph units between the dots of a walk
 constexpr double pauseSeconds = 0.3; // between two plots
 constexpr double gapSeconds = 0.06;  // the shortest silence, so that a gap is heard
 constexpr double crosshairSeconds = 0.15;
 constexpr double tickSpacing = 0.03; // seconds: crossings closer than this share one tick
+constexpr double markSpacing = 0.1;  // seconds: turning points closer than this share one mark
 constexpr double panLeft = 0.1, panRight = 0.9; // of the way from hard left to hard right
 
 // One plot's part of the score: its walk spread over its time, each frame at the height of the
-// dot drawn there, silent where dots do not join, a tick where the curve crosses the axis.
+// dot drawn there, silent where dots do not join, a tick where the curve crosses the axis and a
+// mark where it turns.
 class PlotScorer
 {
 public:
-    explicit PlotScorer(const Plot &plot) : plot(plot)
+    PlotScorer(const Plot &plot, double fullSeconds) : plot(plot), fullSeconds(fullSeconds)
     {
         const double sheet = plot.yTop - plot.yBottom;
         flat = !(std::isfinite(sheet) && sheet > 0);
@@ -79,6 +80,7 @@ public:
         }
         silenceGaps(score, start, count);
         addTicks(score, start, count);
+        addMarks(score, start, count);
     }
 
 private:
@@ -125,17 +127,30 @@ private:
         }
     }
 
+    void addMarks(Score &score, qint64 start, qint64 count) const
+    {
+        const double walk = plot.x1 - plot.x0;
+        for (const double x : plot.turns) {
+            const qint64 k = start + qint64(std::floor((x - plot.x0) / walk * count));
+            const bool spaced
+                    = score.marks.empty() || k - score.marks.back() >= frames(markSpacing);
+            if (k >= start && k < start + count && spaced)
+                score.marks.push_back(k);
+        }
+    }
+
     const Plot &plot;
+    const double fullSeconds;
     bool flat = false;
 };
 
 } // namespace
 
-Samples plotSound(const std::vector<Plot> &plots)
+Samples plotSound(const std::vector<Plot> &plots, double fullSeconds)
 {
     Score score;
     for (const Plot &plot : plots)
-        PlotScorer(plot).addTo(score);
+        PlotScorer(plot, fullSeconds).addTo(score);
     if (score.height.empty())
         return {};
     return render(score, frames(rampSeconds) + 1);

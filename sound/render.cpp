@@ -15,6 +15,11 @@ constexpr double tickSeconds = 0.008;
 constexpr double tickHz = 4000;
 constexpr double tickLevel = 0.3;   // of the tone's level
 constexpr double noiseLevel = 0.25; // root mean square, of the tone's level
+// A turning point's mark: two blips, lower and longer than a tick, so that it is not taken for one.
+constexpr double blipSeconds = 0.015;
+constexpr double blipPeriodSeconds = 0.03; // from the start of one blip to the next
+constexpr double markHz = 2400;
+constexpr double markLevel = 0.4; // of the tone's level
 
 // A band of noise: two second-order band-pass sections (0 dB at the centre) one after the other,
 // so that little of it reaches far from the centre, scaled so that white noise evenly spread
@@ -108,6 +113,18 @@ const std::array<Balance, 1025> &balances()
     return table;
 }
 
+// The mark `t` frames after its start; 0 once it is over.
+double markAt(qint64 t)
+{
+    static const qint64 blip = frames(blipSeconds), period = frames(blipPeriodSeconds);
+    const qint64 within = t % period;
+    if (t >= period + blip || within >= blip)
+        return 0;
+    const double tau = 2 * std::numbers::pi;
+    const double window = 0.5 - 0.5 * std::cos(tau * (within + 0.5) / blip);
+    return markLevel * level * window * std::sin(tau * markHz * t / sampleRate);
+}
+
 qint16 toSample(double v)
 {
     return qint16(std::clamp(std::lround(v * 32767), -32767l, 32767l));
@@ -130,8 +147,8 @@ Samples render(const Score &score, qint64 tail)
     Ramp tone, above, below;
     double hz = lowHz, phase = 0;
     float pan = score.pan.empty() ? 0.5f : score.pan.front();
-    std::size_t nextTick = 0;
-    qint64 tickStart = -1;
+    std::size_t nextTick = 0, nextMark = 0;
+    qint64 tickStart = -1, markStart = -1;
     const qint64 tickLength = frames(tickSeconds);
     const std::array<Balance, 1025> &balances = sound::balances();
 
@@ -173,6 +190,13 @@ Samples render(const Score &score, qint64 tail)
                 mix += tickLevel * level * window * std::sin(tau * tickHz * t / sampleRate);
             }
         }
+
+        if (nextMark < score.marks.size() && score.marks[nextMark] == k) {
+            markStart = k;
+            ++nextMark;
+        }
+        if (markStart >= 0)
+            mix += markAt(k - markStart);
 
         const Balance &balance = balances[std::lround(pan * (balances.size() - 1))];
         out[2 * k] = toSample(mix * balance.left);

@@ -22,12 +22,14 @@ inline qint64 frames(double seconds)
 }
 
 // What each frame is to sound like: a height on the sheet (0 the bottom edge, 1 the top, beyond
-// them off the sheet) or silence, where it stands from left to right, and where ticks start.
+// them off the sheet) or silence, where it stands from left to right, where ticks start and where
+// the marks of turning points start.
 struct Score
 {
     std::vector<float> height;
     std::vector<float> pan;
     std::vector<qint64> ticks;
+    std::vector<qint64> marks;
 
     void append(qint64 count, float h, float p)
     {
@@ -38,7 +40,8 @@ struct Score
 };
 
 // The samples of `score` and `tail` frames after it, for the sound to die away: a tone at each
-// height on the sheet, noise beyond it, a tick where each starts; a change is never a click.
+// height on the sheet, noise beyond it, a tick or a mark where each starts; a change is never a
+// click.
 Samples render(const Score &score, qint64 tail);
 
 } // namespace sound

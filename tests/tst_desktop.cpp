@@ -1,7 +1,9 @@
 // The window as a desktop user and a screen reader meet it: what the plot area tells, Undo Clear,
-// the context menu, where the keyboard is after an error, the coordinate readout and crosshair.
+// the context menu, where the keyboard is after an error, the coordinate readout and crosshair,
+// tracing along the curve, and how fast L plays and what it marks.
 #include "access/readout.h"
 #include "export/plotfiles.h"
+#include "heldplayer.h"
 #include "main/program.h"
 #include "ui/screen.h"
 #include "window.h"
@@ -9,10 +11,13 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <numbers>
+
 class TstDesktop : public QObject
 {
     Q_OBJECT
-    Program program;
+    HeldPlayer *player = new HeldPlayer, *tones = new HeldPlayer;
+    Program program {std::unique_ptr<sound::Player>(player), std::unique_ptr<sound::Player>(tones)};
     Form1 &form = program.form;
     QWidget *area = form.P.widget();
     const QString empty = QStringLiteral("Empty: only the axes are drawn.");
@@ -23,6 +28,12 @@ class TstDesktop : public QObject
     }
     QString told() const { return spoken(area, QAccessible::Description); }
     QString heard() const { return spoken(program.accessibility.announcer()); }
+    void focusArea()
+    {
+        area->activateWindow();
+        area->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(area->window()));
+    }
     QAction *entry(const QString &text) const
     {
         for (QAction *action : area->findChild<QMenu *>()->actions())
@@ -45,7 +56,8 @@ private slots:
     }
 
     // The plot area is a chart a screen reader names, telling each plot with the coefficients
-    // as typed and only those its function uses, the range walked, and where an error stopped it.
+    // as typed and only those its function uses, the range walked, where an error stopped it, and
+    // a summary of its points of interest.
     void plotAreaTellsWhatIsDrawn()
     {
         QCOMPARE(QAccessible::queryAccessibleInterface(area)->role(), QAccessible::Chart);
@@ -55,21 +67,23 @@ private slots:
         plotOn(form, 2, " 1.5");
         const QString sine = "bsin(ax) with a = 1.5, b = 1.5, for x from -10 to 10 (the limits -12 "
                              "and 12 divided by 1.2)";
-        QCOMPARE(told(), sine + '.');
+        QVERIFY(told().startsWith(sine + ". Crossings of y = 0: 7, at x -9.425, "));
         QCOMPARE(heard(), "Plotted: " + sine + '.');
         plotOn(form, 10, "1.5", "1.5", 0, 1);
-        QCOMPARE(told().section('\n', 1),
-                 "(dx^3)+(ax^2)+bx+c with a = 1.5, b = 1.5, c = 1, d = 1, for x from 0 to 0.833 "
-                 "(the limits 0 and 1 divided by 1.2).");
+        QCOMPARE(
+                told().section('\n', 1),
+                "(dx^3)+(ax^2)+bx+c with a = 1.5, b = 1.5, c = 1, d = 1, for x from 0 to 0.833 "
+                "(the limits 0 and 1 divided by 1.2). It does not cross y = 0. No turning points.");
         form.P.dblClick.raise();
         plotOn(form, 11, "1.5", "99", -30, 30); // overflows part-way
         QVERIFY2(told().contains(
                          QRegularExpression("^a\\(e\\^bx\\) with a = 1.5, b = 99, for x from -25 "
                                             "to 25 \\(the limits -30 and 30 divided by 1\\.2\\), "
-                                            "stopped at x = [1-9][.0-9]*: overflow\\.$")),
+                                            "stopped at x = [1-9][.0-9]*: overflow\\. It does "
+                                            "not cross y = 0\\. No turning points\\.$")),
                  qPrintable(told()));
         plotOn(form, 11, "1.5", "228.6", -30, 30); // stops a hair past x = 1, told as 1
-        QVERIFY(told().endsWith(", stopped at x = 1: overflow."));
+        QVERIFY(told().contains(", stopped at x = 1: overflow. "));
     }
 
     // Undo Clear is offered only after a clear, and brings back what it erased: the picture, the
@@ -279,6 +293,111 @@ private slots:
                  (QList<bool> {false, false, false, false, true, true, true, true}));
         form.P.dblClick.raise();
         QVERIFY(!program.accessibility.crosshair());
+    }
+
+    // T traces the latest plot along its dots, each place told and its tone sounded where there is
+    // a dot; the picture stays as it was.
+    void trace_data()
+    {
+        QTest::addColumn<QString>("plots"); // each "code" or "code:b", a = b = 1.5 by default
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("heard");
+        QTest::addColumn<bool>("toned"); // by the last key
+        const QString sine = "bsin(ax) with a = 1.5, b = 1.5";
+        // clang-format off
+        QTest::newRow("T: at x = 0") << "2" << "T" << "Tracing " + sine + ": crosses zero, crosses the y axis, x 0" << true;
+        QTest::newRow("Right: a tenth on") << "2" << "T Right" << "x 0.1, y 0.0998334" << true;
+        QTest::newRow("Ctrl+Right: a unit on") << "2" << "T Ctrl+Right" << "x 1, y 0.841471" << true;
+        QTest::newRow("Page Down: the maximum") << "2" << "T PgDown" << "maximum, x 1.571, y 1" << true;
+        QTest::newRow("Page Up: the minimum before") << "2" << "T PgUp" << "minimum, x -1.571, y -1" << true;
+        QTest::newRow("Home: the start, where Left stays") << "2" << "T Right Home Left" << "start, x -10, y 0.544021" << true;
+        QTest::newRow("End: the end") << "2" << "T End" << "end, x 10, y -0.544021" << true;
+        QTest::newRow("Up: the plot before, at the same x") << "2 8" << "T Right Up" << "Plot 1 of 2, " + sine + ": x 0.1, y 0.0998334" << true;
+        QTest::newRow("Down on the last plot stays") << "2 8" << "T Down" << "Plot 2 of 2, ax^2 with a = 1.5: minimum, touches zero, crosses the y axis, x 0" << true;
+        QTest::newRow("tan's gap: silent") << "3" << "T PgDown PgDown" << "gap, x 1.571" << false;
+        QTest::newRow("past where an overflow stopped the walk: no dot") << "11:99" << "T Ctrl+Right Ctrl+Right Ctrl+Right" << "no dot, x 3" << false;
+        QTest::newRow("T again ends") << "2" << "T T" << "Tracing ended." << false;
+        QTest::newRow("Escape ends") << "2" << "T Esc" << "Tracing ended." << false;
+        QTest::newRow("nothing plotted") << "" << "T" << "Nothing to trace: nothing has been plotted since the last clear." << false;
+        // clang-format on
+    }
+    void trace()
+    {
+        QFETCH(QString, plots);
+        QFETCH(QString, keys);
+        for (const QString &plot : plots.split(' ', Qt::SkipEmptyParts)) {
+            const QStringList parts = plot.split(':');
+            plotOn(form, parts[0].toInt(), "1.5", parts.value(1, "1.5"));
+        }
+        const QImage before = form.P.image();
+        for (const QString &key : keys.split(' ')) {
+            tones->played.clear();
+            QTest::keyClick(area, QKeySequence(key)[0].key(),
+                            QKeySequence(key)[0].keyboardModifiers());
+        }
+        QTEST(heard(), "heard");
+        QTEST(!tones->played.empty() && tones->playing, "toned");
+        QVERIFY(form.P.image() == before);
+        if (program.trace.isTracing())
+            QTest::keyClick(area, Qt::Key_Escape);
+    }
+
+    // 1 to 9 set how fast L plays, kept from then on: the walk from -10 to 10, two fifths of the
+    // full range, lasts two fifths of 9 s at 1, of 3 s at 5, of 1 s at 9. A speed chosen while the
+    // plots play plays them again at once at that speed.
+    void speed_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<QString>("heard");
+        // clang-format off
+        QTest::newRow("at first: 1.2 s") << "L" << 1.2 << "Playing";
+        QTest::newRow("1: 3.6 s") << "1 L" << 3.6 << "Playing";
+        QTest::newRow("9: 0.4 s") << "9 L" << 0.4 << "Playing";
+        QTest::newRow("1 while playing") << "L 1" << 3.6 << "Speed 1 of 9: about 9 seconds for the full range.";
+        // clang-format on
+    }
+    void speed()
+    {
+        QFETCH(QString, keys);
+        QFETCH(double, seconds);
+        focusArea();
+        plotOn(form, 2);
+        for (const QString &key : keys.split(' '))
+            QTest::keyClick(area, QKeySequence(key)[0].key());
+        QVERIFY(player->playing);
+        QCOMPARE_LT(std::abs(player->played.back().size() / 2.0 / sound::sampleRate - seconds),
+                    0.01);
+        QTEST(heard(), "heard");
+        QTest::keyClick(area, Qt::Key_Escape);
+        QTest::keyClick(area, Qt::Key_5);
+    }
+
+    // L marks each turning point with a sound of its own, where the walk reaches it: the sound
+    // differs from the plot's unmarked sound only there.
+    void turningPointsMarked()
+    {
+        focusArea();
+        plotOn(form, 2);
+        QTest::keyClick(area, Qt::Key_L);
+        QTest::keyClick(area, Qt::Key_Escape);
+        const sound::Samples marked = player->played.back();
+        const sound::Samples plain = sound::plotSound(program.drawn.sounds());
+        QCOMPARE(marked.size(), plain.size());
+        QList<double> starts; // seconds
+        for (qint64 k = 0, last = -sound::sampleRate; k < qint64(plain.size()) / 2; ++k) {
+            if (marked[2 * k] == plain[2 * k] && marked[2 * k + 1] == plain[2 * k + 1])
+                continue;
+            if (k - last > sound::sampleRate / 10)
+                starts << double(k) / sound::sampleRate;
+            last = k;
+        }
+        QList<double> turns; // of sin from -10 to 10, heard in 1.2 s
+        for (const double x : {-2.5, -1.5, -0.5, 0.5, 1.5, 2.5})
+            turns << (x * std::numbers::pi + 10) / 20 * 1.2;
+        QCOMPARE(starts.size(), turns.size());
+        for (qsizetype i = 0; i < turns.size(); ++i)
+            QCOMPARE_LT(std::abs(starts[i] - turns[i]), 0.002);
     }
 };
 

@@ -147,7 +147,8 @@ private slots:
         if (name.endsWith(".gif"))
             QCOMPARE(failure,
                      QString("The plot could not be saved to \"%1\": the file name does not end in "
-                             "one of .png, .jpg, .jpeg, .bmp, .svg, .pdf, .csv, .wav, so there is "
+                             "one of .png, .jpg, .jpeg, .bmp, .svg, .pdf, .csv, .wav, .txt, so "
+                             "there is "
                              "no format to write it in.")
                              .arg(path));
         if (name.endsWith(".wav")) { // the plots' sound, 16-bit stereo at 44.1 kHz

@@ -16,10 +16,6 @@
         <translation>%1 = %2</translation>
     </message>
     <message>
-        <source>%1 with %2, %3</source>
-        <translation>%1 mit %2, %3</translation>
-    </message>
-    <message>
         <source>Earlier plots not listed: %1.</source>
         <translation>Nicht aufgeführte frühere Zeichnungen: %1.</translation>
     </message>
@@ -85,6 +81,69 @@
     <message>
         <source>for x from %1 to %2 (the limits %3 and %4 divided by 1.2)</source>
         <translation>für x von %1 bis %2 (die Grenzen %3 und %4 geteilt durch 1,2)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>No function chosen</source>
+        <translation>Keine Funktion gewählt</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 mit %2</translation>
+    </message>
+</context>
+<context>
+    <name>Account</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>It does not cross y = 0.</source>
+        <translation>Sie schneidet y = 0 nicht.</translation>
+    </message>
+    <message>
+        <source>Crossings of y = 0: %1, at x %2.</source>
+        <translation>Schnittpunkte mit y = 0: %1, bei x %2.</translation>
+    </message>
+    <message>
+        <source>It touches y = 0 at x %1.</source>
+        <translation>Sie berührt y = 0 bei x %1.</translation>
+    </message>
+    <message>
+        <source>No turning points.</source>
+        <translation>Keine Extrempunkte.</translation>
+    </message>
+    <message>
+        <source>One turning point: %1.</source>
+        <translation>Ein Extrempunkt: %1.</translation>
+    </message>
+    <message>
+        <source>Turning points: %1; the highest: %2; the lowest: %3.</source>
+        <translation>Extrempunkte: %1; der höchste: %2; der tiefste: %3.</translation>
+    </message>
+    <message>
+        <source>Gaps at x %1.</source>
+        <translation>Lücken bei x %1.</translation>
+    </message>
+    <message>
+        <source>Nothing has been plotted since the last clear.</source>
+        <translation>Seit dem letzten Löschen wurde nichts gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Plot %1: %2.</source>
+        <translation>Kurve %1: %2.</translation>
+    </message>
+    <message>
+        <source>It drew no dots.</source>
+        <translation>Sie hat keine Punkte gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Points of interest: %1.</source>
+        <translation>Besondere Punkte: %1.</translation>
     </message>
 </context>
 <context>
@@ -179,21 +238,6 @@
         <translation>eine Größe von %1 bis %2 wird gebraucht</translation>
     </message>
     <message>
-        <source>
-In the window, with the plot area focused, the arrow keys move a
-crosshair whose tone follows the latest plot, and L (or &quot;Listen to the
-Plot&quot; in its context menu) plays the plots as sound: the pitch follows y
-as x runs from left to right. L again or Escape stops it.
-</source>
-        <translation>
-Im Fenster, wenn die Zeichenfläche den Fokus hat, bewegen die Pfeiltasten
-ein Fadenkreuz, dessen Ton der letzten Kurve folgt, und L (oder &quot;Die
-Kurven anhören&quot; in ihrem Kontextmenü) spielt die Kurven als Ton: Die
-Tonhöhe folgt y, während x von links nach rechts läuft. Erneut L oder
-Escape beendet es.
-</translation>
-    </message>
-    <message>
         <source>a whole number from 1 to %1 is needed</source>
         <translation>eine ganze Zahl von 1 bis %1 wird benötigt</translation>
     </message>
@@ -257,34 +301,6 @@ Befehlszeile falsch ist.
 </translation>
     </message>
     <message>
-        <source>
-Drawings, tables, sound and several plots:
-  .svg and .pdf draw the sheet, sharp at any size; .csv is a table of
-  the dots drawn, one row each with the plot&apos;s number, the function, x
-  and y; .wav is the plots&apos; sound.
-
-%1
-Example: a worksheet with y = x^2, y = 2x^2 and y = x^3 on one sheet
-(each coefficient is divided by 1.5, so 3 draws 2):
-  curvanta --render worksheet.pdf --lower -6 --upper 6 \
-      --function &quot;ax^2&quot; --a 1.5 --function &quot;ax^2&quot; --a 3 \
-      --function &quot;ax^3&quot; --a 1.5
-</source>
-        <translation>
-Zeichnungen, Tabellen, Ton und mehrere Kurven:
-  .svg und .pdf zeichnen das Blatt, scharf in jeder Größe; .csv ist eine
-  Tabelle der gezeichneten Punkte, je eine Zeile mit der Nummer der
-  Kurve, der Funktion, x und y; .wav ist der Ton der Kurven.
-
-%1
-Beispiel: ein Arbeitsblatt mit y = x^2, y = 2x^2 und y = x^3 auf einem Blatt
-(jeder Koeffizient wird durch 1,5 geteilt, also zeichnet 3 eine 2):
-  curvanta --render arbeitsblatt.pdf --lower -6 --upper 6 \
-      --function &quot;ax^2&quot; --a 1.5 --function &quot;ax^2&quot; --a 3 \
-      --function &quot;ax^3&quot; --a 1.5
-</translation>
-    </message>
-    <message>
         <source>N</source>
         <translation>N</translation>
     </message>
@@ -336,6 +352,61 @@ Beispiel: ein Arbeitsblatt mit y = x^2, y = 2x^2 und y = x^3 auf einem Blatt
         <source>an image (.png, .jpg, .jpeg, .bmp) with N times as many pixels across and down, drawn sharp at that size, 1..%1 (default 1)</source>
         <translation>ein Bild (.png, .jpg, .jpeg, .bmp) mit N-mal so vielen Pixeln in der Breite und Höhe, in dieser Größe scharf gezeichnet, 1..%1 (Vorgabe 1)</translation>
     </message>
+    <message>
+        <source>
+Drawings, tables, sound and several plots:
+  .svg and .pdf draw the sheet, sharp at any size; .csv is a table of
+  the dots drawn, one row each with the plot&apos;s number, the function, x
+  and y; .wav is the plots&apos; sound; .txt tells every point of interest of
+  every plot in words (crossings of y = 0, turning points, gaps), in the
+  user&apos;s language.
+
+%1
+Example: a worksheet with y = x^2, y = 2x^2 and y = x^3 on one sheet
+(each coefficient is divided by 1.5, so 3 draws 2):
+  curvanta --render worksheet.pdf --lower -6 --upper 6 \
+      --function &quot;ax^2&quot; --a 1.5 --function &quot;ax^2&quot; --a 3 \
+      --function &quot;ax^3&quot; --a 1.5
+</source>
+        <translation>
+Zeichnungen, Tabellen, Ton und mehrere Kurven:
+  .svg und .pdf zeichnen das Blatt, scharf in jeder Größe; .csv ist eine
+  Tabelle der gezeichneten Punkte, je eine Zeile mit der Nummer der
+  Kurve, der Funktion, x und y; .wav ist der Ton der Kurven; .txt nennt
+  jeden besonderen Punkt jeder Kurve in Worten (Schnittpunkte mit y = 0,
+  Extrempunkte, Lücken), in der Sprache des Benutzers.
+
+%1
+Beispiel: ein Arbeitsblatt mit y = x^2, y = 2x^2 und y = x^3 auf einem Blatt
+(jeder Koeffizient wird durch 1,5 geteilt, also zeichnet 3 eine 2):
+  curvanta --render arbeitsblatt.pdf --lower -6 --upper 6 \
+      --function &quot;ax^2&quot; --a 1.5 --function &quot;ax^2&quot; --a 3 \
+      --function &quot;ax^3&quot; --a 1.5
+</translation>
+    </message>
+    <message>
+        <source>
+In the window, with the plot area focused, the arrow keys move a
+crosshair whose tone follows the latest plot, and L (or &quot;Listen to the
+Plot&quot; in its context menu) plays the plots as sound: the pitch follows y
+as x runs from left to right. L again or Escape stops it; 1 to 9 set its
+speed. T traces the latest plot along its dots, each step spoken and
+sounded: Left and Right a tenth of a unit (with Ctrl, a unit), Page Up
+and Page Down the points of interest, Home and End the ends, Up and
+Down the other plots; T again or Escape ends it.
+</source>
+        <translation>
+Im Fenster, wenn die Zeichenfläche den Fokus hat, bewegen die Pfeiltasten
+ein Fadenkreuz, dessen Ton der letzten Kurve folgt, und L (oder &quot;Die
+Kurven anhören&quot; in ihrem Kontextmenü) spielt die Kurven als Ton: Die
+Tonhöhe folgt y, während x von links nach rechts läuft. Erneut L oder
+Escape beendet es; 1 bis 9 stellen das Tempo ein. T verfolgt die letzte
+Kurve entlang ihrer Punkte, jeder Schritt gesprochen und als Ton: Links
+und Rechts ein Zehntel einer Einheit (mit Strg eine Einheit), Bild auf
+und Bild ab die besonderen Punkte, Pos1 und Ende die Enden, Auf und Ab
+die anderen Kurven; erneut T oder Escape beendet es.
+</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -349,6 +420,65 @@ Beispiel: ein Arbeitsblatt mit y = x^2, y = 2x^2 und y = x^3 auf einem Blatt
     <message>
         <source>more has been plotted since the plot area was last cleared than can be kept; clear it and plot again</source>
         <translation>seit dem letzten Löschen der Zeichenfläche wurde mehr gezeichnet, als behalten werden kann; löschen Sie sie und zeichnen Sie erneut</translation>
+    </message>
+</context>
+<context>
+    <name>Interest</name>
+    <message>
+        <source>start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>Lücke</translation>
+    </message>
+    <message>
+        <source>the walk stopped</source>
+        <translation>die Kurve bricht ab</translation>
+    </message>
+    <message>
+        <source>maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>crosses zero</source>
+        <translation>schneidet null</translation>
+    </message>
+    <message>
+        <source>touches zero</source>
+        <translation>berührt null</translation>
+    </message>
+    <message>
+        <source>crosses the y axis</source>
+        <translation>schneidet die y-Achse</translation>
+    </message>
+    <message>
+        <source>leaves the sheet</source>
+        <translation>verlässt das Blatt</translation>
+    </message>
+    <message>
+        <source>enters the sheet</source>
+        <translation>kommt aufs Blatt</translation>
+    </message>
+    <message>
+        <source>x %1, y %2</source>
+        <translation>x %1, y %2</translation>
+    </message>
+    <message>
+        <source>x %1</source>
+        <translation>x %1</translation>
+    </message>
+    <message>
+        <source>no dot, x %1</source>
+        <translation>kein Punkt, x %1</translation>
     </message>
 </context>
 <context>
@@ -372,6 +502,10 @@ Beispiel: ein Arbeitsblatt mit y = x^2, y = 2x^2 und y = x^3 auf einem Blatt
     <message>
         <source>Nothing to listen to: nothing has been plotted since the last clear.</source>
         <translation>Nichts anzuhören: Seit dem letzten Löschen wurde nichts gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Speed %1 of 9: about %2 seconds for the full range.</source>
+        <translation>Tempo %1 von 9: etwa %2 Sekunden für den ganzen Bereich.</translation>
     </message>
 </context>
 <context>
@@ -412,6 +546,10 @@ Beispiel: ein Arbeitsblatt mit y = x^2, y = 2x^2 und y = x^3 auf einem Blatt
         <source>the file name does not end in one of %1, so there is no format to write it in</source>
         <translation>der Dateiname endet nicht auf eine von %1, also gibt es kein Format, in dem sie geschrieben werden kann</translation>
     </message>
+    <message>
+        <source>there is nothing here to tell the plots in words</source>
+        <translation>hier gibt es nichts, das die Kurven in Worte fasst</translation>
+    </message>
 </context>
 <context>
     <name>PlotFiles</name>
@@ -442,6 +580,10 @@ Beispiel: ein Arbeitsblatt mit y = x^2, y = 2x^2 und y = x^3 auf einem Blatt
     <message>
         <source>WAV sound</source>
         <translation>WAV-Ton</translation>
+    </message>
+    <message>
+        <source>Text description</source>
+        <translation>Textbeschreibung</translation>
     </message>
 </context>
 <context>
@@ -491,6 +633,41 @@ Beispiel: ein Arbeitsblatt mit y = x^2, y = 2x^2 und y = x^3 auf einem Blatt
     <message>
         <source>the sound is too long for a WAV file</source>
         <translation>der Ton ist zu lang für eine WAV-Datei</translation>
+    </message>
+</context>
+<context>
+    <name>Trace</name>
+    <message>
+        <source>The plots cannot be traced: %1.</source>
+        <translation>Die Kurven können nicht verfolgt werden: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to trace: nothing has been plotted since the last clear.</source>
+        <translation>Nichts zu verfolgen: Seit dem letzten Löschen wurde nichts gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Tracing %1</source>
+        <translation>Verfolgung von %1</translation>
+    </message>
+    <message>
+        <source>Tracing ended.</source>
+        <translation>Verfolgung beendet.</translation>
+    </message>
+    <message>
+        <source>No further point of interest</source>
+        <translation>Kein weiterer besonderer Punkt</translation>
+    </message>
+    <message>
+        <source>No earlier point of interest</source>
+        <translation>Kein früherer besonderer Punkt</translation>
+    </message>
+    <message>
+        <source>Plot %1 of %2, %3</source>
+        <translation>Kurve %1 von %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
