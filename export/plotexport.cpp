@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLocale>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -33,14 +34,23 @@ void giveBackFocus(Form1 &form)
     form.w->activateWindow();
 }
 
-void savePlotAs(Form1 &form, const Drawn &drawn)
+void savePlotAs(Form1 &form, const Drawn &drawn, const Worksheet &worksheet = {})
 {
-    QFileDialog dialog(form.w, QCoreApplication::translate("PlotExport", "Save Plot As"),
+    QFileDialog dialog(form.w,
+                       worksheet ? QCoreApplication::translate("PlotExport", "Save Worksheet As")
+                                 : QCoreApplication::translate("PlotExport", "Save Plot As"),
                        startFolder());
-    dialog.setNameFilters(plotFileFilters());
+    dialog.setNameFilters(plotFileFilters(worksheet.has_value()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(QStringLiteral("plot.png"));
+    // A worksheet is for printing, which a PDF keeps sharp.
+    if (worksheet) {
+        dialog.selectNameFilter(dialog.nameFilters().last());
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        dialog.selectFile(QStringLiteral("worksheet.pdf"));
+    } else {
+        dialog.setDefaultSuffix(QStringLiteral("png"));
+        dialog.selectFile(QStringLiteral("plot.png"));
+    }
     // A name typed without an extension gets the one of the kind chosen: "(*.svg)" gives .svg.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &f) {
         const qsizetype star = f.indexOf(QLatin1String("*."));
@@ -51,17 +61,19 @@ void savePlotAs(Form1 &form, const Drawn &drawn)
     giveBackFocus(form);
     if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    savePlot(form, &drawn, dialog.selectedFiles().constFirst());
+    savePlot(form, &drawn, dialog.selectedFiles().constFirst(), 1, worksheet);
 }
 
-void askAndPrint(Form1 &form, const Drawn &drawn)
+void askAndPrint(Form1 &form, const Drawn &drawn, const Worksheet &worksheet = {})
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, form.w);
+    if (worksheet)
+        dialog.setWindowTitle(QCoreApplication::translate("PlotExport", "Print Worksheet"));
     const int answer = dialog.exec();
     giveBackFocus(form);
     if (answer == QDialog::Accepted)
-        printPlot(form, drawn, printer);
+        printPlot(form, drawn, printer, worksheet);
 }
 
 // Opens the menu at `at` with its first enabled entry active, so that a screen reader speaks it
@@ -94,6 +106,11 @@ void PlotExport::addToMenu(QAction *action)
     m_menu->addAction(action);
 }
 
+worksheet::Annotations PlotExport::worksheet() const
+{
+    return {QString(), m_description ? m_description() : QString(), QLocale()};
+}
+
 PlotExport::PlotExport(Form1 &form, const Drawn &drawn) : m_form(form)
 {
     form.beforePlot([this] { m_erased.reset(); });
@@ -117,10 +134,14 @@ PlotExport::PlotExport(Form1 &form, const Drawn &drawn) : m_form(form)
     const Entry entries[] = {
             {QT_TRANSLATE_NOOP("PlotExport", "Save Plot As…"), QKeySequence::Save, "Save_Plot",
              [&form, &drawn] { savePlotAs(form, drawn); }},
+            {QT_TRANSLATE_NOOP("PlotExport", "Save Worksheet As…"), QKeySequence::UnknownKey,
+             "Save_Worksheet", [this, &form, &drawn] { savePlotAs(form, drawn, worksheet()); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Copy Plot"), QKeySequence::Copy, "Copy_Plot",
              [&form] { ui::copyImage(plotImage(form)); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Print…"), QKeySequence::Print, "Print_Plot",
              [&form, &drawn] { askAndPrint(form, drawn); }},
+            {QT_TRANSLATE_NOOP("PlotExport", "Print Worksheet…"), QKeySequence::UnknownKey,
+             "Print_Worksheet", [this, &form, &drawn] { askAndPrint(form, drawn, worksheet()); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Undo Clear"), QKeySequence::Undo, "Undo_Clear",
              [this] { undoClear(); }},
     };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "worksheet/worksheet.h"
+
 #include <QImage>
 
 #include <functional>
@@ -14,8 +16,9 @@ class QMenu;
 
 // The plot area's context menu (right click, the Menu key or Shift+F10) with Save Plot As, Copy
 // Plot, Print and Undo Clear, whose standard shortcuts work anywhere in the window where a text
-// field does not take the key; and Delete on the focused plot area, which clears it as a
-// double-click does.
+// field does not take the key, and Save Worksheet As and Print Worksheet beside them, which take
+// the plot out as a worksheet to hand out; and Delete on the focused plot area, which clears it as
+// a double-click does.
 class PlotExport
 {
 public:
@@ -36,8 +39,14 @@ public:
     void keepWithClear(std::function<Restore()> keep) { m_keepers.push_back(std::move(keep)); }
     // Adds an entry that another addition offers to the plot area's context menu, after its own.
     void addToMenu(QAction *action);
+    // What tells in words what the plot area holds, for a worksheet's document; none by default.
+    void describeWith(std::function<QString()> description)
+    {
+        m_description = std::move(description);
+    }
 
 private:
+    worksheet::Annotations worksheet() const; // as the plot area holds it now
     struct Snapshot
     {
         QImage image;
@@ -46,6 +55,7 @@ private:
     Form1 &m_form;
     QMenu *m_menu = nullptr;
     std::vector<std::function<Restore()>> m_keepers;
+    std::function<QString()> m_description;
     // What the last clear erased, kept until the next plot.
     std::optional<Snapshot> m_erased;
     Snapshot m_clearing;

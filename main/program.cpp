@@ -11,4 +11,5 @@ Program::Program(std::unique_ptr<sound::Player> player, std::unique_ptr<sound::P
     plotExport.keepWithClear([this] { return drawn.keepForUndo(); });
     plotExport.keepWithClear([this] { return accessibility.keepForUndo(); });
     plotExport.addToMenu(listening.action());
+    plotExport.describeWith([this] { return accessibility.story().description(); });
 }
