@@ -193,6 +193,11 @@ QString helpText()
                       "  --scale N         an image (.png, .jpg, .jpeg, .bmp) with N times as\n"
                       "                    many pixels across and down, drawn sharp at that\n"
                       "                    size, 1..%1 (default 1)\n"
+                      "  --annotate        draw a worksheet to hand out (images, .svg, .pdf):\n"
+                      "                    the axes numbered, each curve in a colour of its own\n"
+                      "                    (dashed in .svg and .pdf) and a legend with the\n"
+                      "                    formula each plot computed and its x range\n"
+                      "  --title TEXT      with --annotate, a title above the legend\n"
                       "  --function TEXT   given again, adds a plot: the plots are drawn in\n"
                       "                    turn on one sheet, as pressing Plot for each would\n"
                       "                    draw them. The plot options (--a, --b, --c, --d,\n"
@@ -202,7 +207,7 @@ QString helpText()
                       "\n"
                       "Example: a worksheet with y = x^2, y = 2x^2 and y = x^3 on one sheet\n"
                       "(each coefficient is divided by 1.5, so 3 draws 2):\n"
-                      "  curvanta --render worksheet.pdf --lower -6 --upper 6 \\\n"
+                      "  curvanta --render worksheet.pdf --annotate --lower -6 --upper 6 \\\n"
                       "      --function \"ax^2\" --a 1.5 --function \"ax^2\" --a 3 \\\n"
                       "      --function \"ax^3\" --a 1.5\n")
                       .arg(sheet::kMaxScale)
@@ -242,13 +247,14 @@ struct Options
     const QCommandLineOption upper = withValue("upper");
     const QCommandLineOption screen = withValue("screen");
     const QCommandLineOption scale = withValue("scale");
+    const QCommandLineOption annotate {QStringLiteral("annotate")};
 
     Options()
     {
         // -platform is one option, not -p -l -a ...; our own options work with one dash too.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOptions({help, version, file, function, coefficient[0], coefficient[1],
-                           coefficient[2], coefficient[3], lower, upper, screen, scale});
+                           coefficient[2], coefficient[3], lower, upper, screen, scale, annotate});
         for (const char *name : kQtOptionsWithValue)
             parser.addOption(withValue(name));
         for (const char *name : kQtFlags)
@@ -411,11 +417,24 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                     .arg(sheet::kMaxScale));
         r.scale = *n;
     }
+    // -title is also Qt's, for the window's title on X11; with --render it is the worksheet's.
+    r.annotate = parser.isSet(options.annotate);
+    r.title = parser.value(QStringLiteral("title"));
+    if (parser.isSet(options.file) && !r.title.isEmpty() && !r.annotate)
+        return usageError(QCoreApplication::translate(
+                "CommandLine", "--title is for a worksheet: add --annotate"));
+    if (r.annotate && plotFormatFor(r.file) != PlotFormat::None
+        && !plotFormatDraws(plotFormatFor(r.file)))
+        return badValue(dashed(options.file), r.file,
+                        QCoreApplication::translate("CommandLine",
+                                                    "a worksheet is drawn: the file name must end "
+                                                    "in one of %1")
+                                .arg(plotExtensions(true).join(QLatin1String(", "))));
     const QCommandLineOption *const renderOptions[]
             = {&options.file,           &options.function,       &options.coefficient[0],
                &options.coefficient[1], &options.coefficient[2], &options.coefficient[3],
                &options.lower,          &options.upper,          &options.screen,
-               &options.scale};
+               &options.scale,          &options.annotate};
     if (std::none_of(std::begin(renderOptions), std::end(renderOptions),
                      [&parser](const QCommandLineOption *option) { return parser.isSet(*option); }))
         return line;
