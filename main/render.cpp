@@ -1,5 +1,7 @@
 #include "render.h"
 
+#include "access/plotstory.h"
+#include "access/sentences.h"
 #include "app/form1.h"
 #include "commandline.h"
 #include "drawn/drawn.h"
@@ -13,10 +15,27 @@
 #include <cstdio>
 #include <optional>
 
+namespace {
+
+// What the plot area's description would tell of the plots drawn.
+QString description(const Drawn &drawn)
+{
+    PlotStory story;
+    for (const plot::PlotRecord &record : drawn.plots())
+        story.plotted(plotSentence(record, nullptr), record.mapping);
+    return story.description();
+}
+
+} // namespace
+
 int render(const RenderRequest &request)
 {
     // The coefficients come with a decimal point in every language, so the boxes read them so:
-    // the same command line draws the same plot everywhere. Messages keep the user's language.
+    // the same command line draws the same plot everywhere. Messages keep the user's language,
+    // and so do the numbers a worksheet shows.
+    Worksheet worksheet;
+    if (request.annotate)
+        worksheet = worksheet::Annotations {request.title, QString(), QLocale()};
     QLocale::setDefault(QLocale::c());
     ui::Screen::overrideSize(request.screen);
     std::optional<QString> failure;
@@ -30,7 +49,7 @@ int render(const RenderRequest &request)
     // only for the formats that draw the sheet anew or give its dots.
     Form1 form;
     std::optional<Drawn> drawn;
-    if (needsWhatWasDrawn(request.file, request.scale))
+    if (needsWhatWasDrawn(request.file, request.scale, worksheet))
         drawn.emplace(form);
     form.window.load.raise();
     form.window.activate.raise();
@@ -48,9 +67,11 @@ int render(const RenderRequest &request)
             break;
     }
 
+    if (worksheet && drawn)
+        worksheet->description = description(*drawn);
     if (!failure)
         ui::dispatch(QStringLiteral("Save"), [&] {
-            savePlot(form, drawn ? &*drawn : nullptr, request.file, request.scale);
+            savePlot(form, drawn ? &*drawn : nullptr, request.file, request.scale, worksheet);
         });
     ui::resetErrorReporter();
     if (failure) {
