@@ -65,10 +65,8 @@ QString documentTitle(const Annotations &annotations)
 {
     QString description = annotations.description;
     description.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    if (annotations.title.isEmpty())
-        return description;
-    return description.isEmpty() ? annotations.title
-                                 : annotations.title + QStringLiteral(": ") + description;
+    return annotations.title.isEmpty() ? description
+                                       : annotations.title + QStringLiteral(": ") + description;
 }
 
 } // namespace worksheet
