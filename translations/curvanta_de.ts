@@ -261,51 +261,6 @@ Befehlszeile falsch ist.
     </message>
     <message>
         <source>
-Drawings, tables, sound and several plots:
-  .svg and .pdf draw the sheet, sharp at any size; .csv is a table of
-  the dots drawn, one row each with the plot&apos;s number, the function, x
-  and y; .wav is the plots&apos; sound.
-  --scale N         an image (.png, .jpg, .jpeg, .bmp) with N times as
-                    many pixels across and down, drawn sharp at that
-                    size, 1..%1 (default 1)
-  --function TEXT   given again, adds a plot: the plots are drawn in
-                    turn on one sheet, as pressing Plot for each would
-                    draw them. The plot options (--a, --b, --c, --d,
-                    --lower, --upper) after a --function belong to its
-                    plot alone; those before the first --function hold
-                    for every plot that does not give its own.
-
-Example: a worksheet with y = x^2, y = 2x^2 and y = x^3 on one sheet
-(each coefficient is divided by 1.5, so 3 draws 2):
-  curvanta --render worksheet.pdf --lower -6 --upper 6 \
-      --function &quot;ax^2&quot; --a 1.5 --function &quot;ax^2&quot; --a 3 \
-      --function &quot;ax^3&quot; --a 1.5
-</source>
-        <translation>
-Zeichnungen, Tabellen, Ton und mehrere Kurven:
-  .svg und .pdf zeichnen das Blatt, scharf in jeder Größe; .csv ist eine
-  Tabelle der gezeichneten Punkte, je eine Zeile mit der Nummer der
-  Kurve, der Funktion, x und y; .wav ist der Ton der Kurven.
-  --scale N         ein Bild (.png, .jpg, .jpeg, .bmp) mit N-mal so vielen
-                    Pixeln in der Breite und Höhe, in dieser Größe scharf
-                    gezeichnet, 1..%1 (Vorgabe 1)
-  --function TEXT   erneut angegeben, fügt eine Kurve hinzu: Die Kurven
-                    werden nacheinander auf ein Blatt gezeichnet, wie ein
-                    Druck auf Plot für jede sie zeichnen würde. Die
-                    Kurvenoptionen (--a, --b, --c, --d, --lower, --upper)
-                    nach einem --function gehören nur zu dessen Kurve; die
-                    vor dem ersten --function gelten für jede Kurve, die
-                    keine eigenen angibt.
-
-Beispiel: ein Arbeitsblatt mit y = x^2, y = 2x^2 und y = x^3 auf einem Blatt
-(jeder Koeffizient wird durch 1,5 geteilt, also zeichnet 3 eine 2):
-  curvanta --render arbeitsblatt.pdf --lower -6 --upper 6 \
-      --function &quot;ax^2&quot; --a 1.5 --function &quot;ax^2&quot; --a 3 \
-      --function &quot;ax^3&quot; --a 1.5
-</translation>
-    </message>
-    <message>
-        <source>
 In the window, with the plot area focused, the arrow keys move a
 crosshair whose tone follows the latest plot, and L (or &quot;Listen to the
 Plot&quot; in its context menu) plays the plots as sound: the pitch follows y
@@ -322,6 +277,70 @@ Escape beendet es.
     <message>
         <source>a whole number from 1 to %1 is needed</source>
         <translation>eine ganze Zahl von 1 bis %1 wird benötigt</translation>
+    </message>
+    <message>
+        <source>
+Drawings, tables, sound and several plots:
+  .svg and .pdf draw the sheet, sharp at any size; .csv is a table of
+  the dots drawn, one row each with the plot&apos;s number, the function, x
+  and y; .wav is the plots&apos; sound.
+  --scale N         an image (.png, .jpg, .jpeg, .bmp) with N times as
+                    many pixels across and down, drawn sharp at that
+                    size, 1..%1 (default 1)
+  --annotate        draw a worksheet to hand out (images, .svg, .pdf):
+                    the axes numbered, each curve in a colour of its own
+                    (dashed in .svg and .pdf) and a legend with the
+                    formula each plot computed and its x range
+  --title TEXT      with --annotate, a title above the legend
+  --function TEXT   given again, adds a plot: the plots are drawn in
+                    turn on one sheet, as pressing Plot for each would
+                    draw them. The plot options (--a, --b, --c, --d,
+                    --lower, --upper) after a --function belong to its
+                    plot alone; those before the first --function hold
+                    for every plot that does not give its own.
+
+Example: a worksheet with y = x^2, y = 2x^2 and y = x^3 on one sheet
+(each coefficient is divided by 1.5, so 3 draws 2):
+  curvanta --render worksheet.pdf --annotate --lower -6 --upper 6 \
+      --function &quot;ax^2&quot; --a 1.5 --function &quot;ax^2&quot; --a 3 \
+      --function &quot;ax^3&quot; --a 1.5
+</source>
+        <translation>
+Zeichnungen, Tabellen, Ton und mehrere Kurven:
+  .svg und .pdf zeichnen das Blatt, scharf in jeder Größe; .csv ist eine
+  Tabelle der gezeichneten Punkte, je eine Zeile mit der Nummer der
+  Kurve, der Funktion, x und y; .wav ist der Ton der Kurven.
+  --scale N         ein Bild (.png, .jpg, .jpeg, .bmp) mit N-mal so vielen
+                    Pixeln in der Breite und Höhe, in dieser Größe scharf
+                    gezeichnet, 1..%1 (Vorgabe 1)
+  --annotate        ein Arbeitsblatt zum Austeilen zeichnen (Bilder, .svg,
+                    .pdf): die Achsen beziffert, jede Kurve in eigener
+                    Farbe (in .svg und .pdf gestrichelt) und eine Legende
+                    mit der Formel, die jede Kurve berechnet hat, und
+                    ihrem x-Bereich
+  --title TEXT      mit --annotate ein Titel über der Legende
+  --function TEXT   erneut angegeben, fügt eine Kurve hinzu: Die Kurven
+                    werden nacheinander auf ein Blatt gezeichnet, wie ein
+                    Druck auf Plot für jede sie zeichnen würde. Die
+                    Kurvenoptionen (--a, --b, --c, --d, --lower, --upper)
+                    nach einem --function gehören nur zu dessen Kurve; die
+                    vor dem ersten --function gelten für jede Kurve, die
+                    keine eigenen angibt.
+
+Beispiel: ein Arbeitsblatt mit y = x^2, y = 2x^2 und y = x^3 auf einem Blatt
+(jeder Koeffizient wird durch 1,5 geteilt, also zeichnet 3 eine 2):
+  curvanta --render arbeitsblatt.pdf --annotate --lower -6 --upper 6 \
+      --function &quot;ax^2&quot; --a 1.5 --function &quot;ax^2&quot; --a 3 \
+      --function &quot;ax^3&quot; --a 1.5
+</translation>
+    </message>
+    <message>
+        <source>--title is for a worksheet: add --annotate</source>
+        <translation>--title ist für ein Arbeitsblatt: --annotate hinzufügen</translation>
+    </message>
+    <message>
+        <source>a worksheet is drawn: the file name must end in one of %1</source>
+        <translation>ein Arbeitsblatt wird gezeichnet: Der Dateiname muss auf eine von %1 enden</translation>
     </message>
 </context>
 <context>
@@ -398,6 +417,22 @@ Escape beendet es.
     <message>
         <source>the file name does not end in one of %1, so there is no format to write it in</source>
         <translation>der Dateiname endet nicht auf eine von %1, also gibt es kein Format, in dem sie geschrieben werden kann</translation>
+    </message>
+    <message>
+        <source>Save Worksheet As</source>
+        <translation>Arbeitsblatt speichern unter</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Save Worksheet As…</source>
+        <translation>Arbeitsblatt speichern unter…</translation>
+    </message>
+    <message>
+        <source>Print Worksheet…</source>
+        <translation>Arbeitsblatt drucken…</translation>
     </message>
 </context>
 <context>
@@ -587,6 +622,25 @@ Escape beendet es.
     <message>
         <source>Window system error</source>
         <translation>Fehler des Fenstersystems</translation>
+    </message>
+</context>
+<context>
+    <name>worksheet::Legend</name>
+    <message>
+        <source>no function chosen</source>
+        <translation>keine Funktion gewählt</translation>
+    </message>
+    <message>
+        <source>no dots drawn</source>
+        <translation>keine Punkte gezeichnet</translation>
+    </message>
+    <message>
+        <source>for x from %1 to %2</source>
+        <translation>für x von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1, not to the axes&apos; scale</source>
+        <translation>%1, nicht im Maßstab der Achsen</translation>
     </message>
 </context>
 </TS>

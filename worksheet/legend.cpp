@@ -22,11 +22,6 @@ constexpr double kSample = 40; // the length of a curve's sample
 constexpr double kSampleWidth = 4;
 constexpr double kLeading = 5; // between two lines
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("worksheet::Legend", text);
-}
-
 // Steps of 0.001 add up to values such as 4.9999999; the walk means 5.
 QString number(double x, const QLocale &locale)
 {
@@ -107,21 +102,24 @@ std::vector<LegendLine> legendLines(const std::vector<plot::PlotRecord> &plots,
         const plot::PlotRecord &record = plots[i];
         LegendLine line;
         line.pen = curvePen(i, dashed);
-        line.formula = !record.function ? tr("no function chosen")
-                : record.values         ? plot::formula(*record.function, *record.values, locale)
-                                        : record.function->text;
+        line.formula = !record.function
+                ? QCoreApplication::translate("worksheet::Legend", "no function chosen")
+                : record.values ? plot::formula(*record.function, *record.values, locale)
+                                : record.function->text;
         if (record.dots.empty() || !record.mapping) {
-            line.note = tr("no dots drawn");
+            line.note = QCoreApplication::translate("worksheet::Legend", "no dots drawn");
         } else {
             // A walk that ran to its end covers its range; one that stopped, up to its last dot.
             double last = record.to;
             if (record.x <= record.to)
                 plot::forEachDot(record, [&last](double x, double) { last = x; });
-            line.note = tr("for x from %1 to %2")
+            line.note = QCoreApplication::translate("worksheet::Legend", "for x from %1 to %2")
                                 .arg(number(record.from, locale), number(last, locale));
             const plot::GraphMapping &map = *record.mapping;
             if (axes && (map.cx != axes->cx || map.cy != axes->cy || map.s != axes->s))
-                line.note = tr("%1, not to the axes' scale").arg(line.note);
+                line.note = QCoreApplication::translate("worksheet::Legend",
+                                                        "%1, not to the axes' scale")
+                                    .arg(line.note);
         }
         lines.push_back(line);
     }
