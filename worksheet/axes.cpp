@@ -123,6 +123,8 @@ void paintAxes(QPainter &painter, const NumberedAxes &axes, const QRectF &hidden
         const QPointF across = number.onX ? QPointF(0, kTick) : QPointF(kTick, 0);
         if (number.value != 0)
             painter.drawLine(number.tick - across, number.tick + across);
+        // On a patch of its own, clear of the grid's lines.
+        painter.fillRect(number.ink.adjusted(-1.5, -1.5, 1.5, 1.5), Qt::white);
         painter.drawText(number.ink.topLeft() + number.toBaseline, number.text);
     }
     painter.setFont(letterFont());

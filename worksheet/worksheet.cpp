@@ -31,15 +31,19 @@ void paintWorksheet(QPainter &painter, const Drawn &drawn, double scale,
     const QSize area = drawn.area();
     sheet::paintPaper(painter, scale, QRectF(QPointF(), QSizeF(area)), area);
     const Layout layout = layOut(drawn, annotations, dashed);
+    const bool legend = !layout.legend.lines.empty() || !layout.legend.title.isEmpty();
+    // The numbers under the drawing, which they would otherwise cut into: every dot shows.
+    painter.save();
+    painter.scale(scale, scale);
+    paintAxes(painter, layout.axes,
+              legend ? layout.legend.box.adjusted(-kGap, -kGap, kGap, kGap) : QRectF());
+    painter.restore();
     std::vector<CurvePen> pens;
     for (const LegendLine &line : layout.legend.lines)
         pens.push_back(line.pen);
     drawn.paint(painter, scale, pens);
     painter.save();
     painter.scale(scale, scale);
-    const bool shown = !layout.legend.lines.empty() || !layout.legend.title.isEmpty();
-    paintAxes(painter, layout.axes,
-              shown ? layout.legend.box.adjusted(-kGap, -kGap, kGap, kGap) : QRectF());
     paintLegend(painter, layout.legend);
     painter.restore();
 }
