@@ -132,10 +132,10 @@ Legend placeLegend(const QString &title, std::vector<LegendLine> lines,
 {
     Legend legend {title, std::move(lines), {}, 1};
     const QFontMetricsF words(legendFont());
-    double width = QFontMetricsF(titleFont()).horizontalAdvance(title);
+    double width = title.isEmpty() ? 0 : QFontMetricsF(titleFont()).horizontalAdvance(title);
     for (const LegendLine &line : legend.lines)
         width = std::max(width,
-                         kSample + kGap + writeFormula(nullptr, {}, line.formula) + 2 * kGap
+                         kSample + 2 * kGap + writeFormula(nullptr, {}, line.formula) + 2 * kGap
                                  + words.horizontalAdvance(line.note));
     const QSizeF natural(width + 2 * kPadding,
                          titleHeight(title) + legend.lines.size() * lineHeight() + 2 * kPadding);
@@ -178,7 +178,7 @@ void paintLegend(QPainter &painter, const Legend &legend)
                 QPen(ui::toQColor(line.pen.colour), kSampleWidth, line.pen.style, Qt::FlatCap));
         painter.drawLine(QPointF(kPadding, middle), QPointF(kPadding + kSample, middle));
         painter.setPen(Qt::black);
-        const double x = kPadding + kSample + kGap;
+        const double x = kPadding + kSample + 2 * kGap;
         const double formula = writeFormula(&painter, QPointF(x, baseline), line.formula);
         painter.setPen(QColor(64, 64, 64));
         painter.setFont(legendFont());

@@ -4,13 +4,12 @@ namespace worksheet {
 
 namespace {
 
-QFont font(const char *family, int pixels, QFont::Weight weight = QFont::Normal,
-           bool italic = false)
+// One family throughout: a drawing embeds each face it uses.
+QFont font(int pixels, QFont::Weight weight = QFont::Normal)
 {
-    QFont font {QLatin1String(family)};
+    QFont font {QStringLiteral("Liberation Sans")};
     font.setPixelSize(pixels);
     font.setWeight(weight);
-    font.setItalic(italic);
     return font;
 }
 
@@ -36,22 +35,22 @@ CurvePen curvePen(std::size_t index, bool dashed)
 
 QFont numberFont()
 {
-    return font("Liberation Sans", 12);
+    return font(12);
 }
 
 QFont legendFont()
 {
-    return font("Liberation Sans", 13);
+    return font(13);
 }
 
 QFont titleFont()
 {
-    return font("Liberation Sans", 16, QFont::Bold);
+    return font(16, QFont::Bold);
 }
 
 QFont letterFont()
 {
-    return font("Liberation Serif", 16, QFont::Normal, true);
+    return font(15);
 }
 
 } // namespace worksheet
