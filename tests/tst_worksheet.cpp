@@ -145,6 +145,15 @@ private slots:
             ++seen;
         }
         QVERIFY(seen >= 8);
+        // x at the right end of its axis, above it; y at the top of its axis.
+        const QRectF x = layout.axes.x.ink, y = layout.axes.y.ink;
+        QVERIFY(x.right() > sheet.width() / scale - 10 && x.bottom() * scale < pixels(0, 0).y());
+        QVERIFY(y.top() < 10 && y.left() * scale > pixels(0, 0).x());
+        for (const QRectF &letter : {x, y})
+            QVERIFY(!box(sheet.copy(
+                                 QRectF(letter.topLeft() * scale, letter.size() * scale).toRect()),
+                         dark)
+                             .isEmpty());
     }
 
     // Evaluated at the dots' abscissae, the legend's formula gives the ordinates the plot drew,
@@ -271,7 +280,8 @@ private slots:
             QVERIFY(pdf.data().contains("/Title (\xfe\xff" + utf16 + ')'));
             QCOMPARE(svg.data().contains("<text") + pdf.data().contains("/FontFile2"),
                      2 * annotated);
-            QCOMPARE(svg.data().contains("stroke-dasharray"), annotated);
+            // The second curve, 5 pixels wide, dashed 4 widths on and 2 off.
+            QCOMPARE(svg.data().contains("stroke-dasharray=\"20,10\""), annotated);
             const QImage image = sheet::renderSheet(
                     w.drawn, 2, nullptr,
                     annotated ? worksheet::worksheetPainter(kWords, false) : sheet::paintSheet);
