@@ -93,14 +93,15 @@ void BM_SavePlot(benchmark::State &state)
 }
 BENCHMARK(BM_SavePlot)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
-void writeSheet(benchmark::State &state, QString (*write)(QIODevice *, const Drawn &))
+void writeSheet(benchmark::State &state,
+                QString (*write)(QIODevice *, const Drawn &, const sheet::Drawing &))
 {
     const FullRangeSine sine;
     qint64 size = 0;
     for (auto _ : state) {
         QBuffer file;
         file.open(QIODevice::WriteOnly);
-        if (!write(&file, sine.drawn).isEmpty())
+        if (!write(&file, sine.drawn, {}).isEmpty())
             state.SkipWithError("not written");
         size = file.size();
     }

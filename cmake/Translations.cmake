@@ -4,7 +4,7 @@
 find_program(CURVANTA_LUPDATE lupdate HINTS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} REQUIRED)
 find_program(CURVANTA_LRELEASE lrelease HINTS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} REQUIRED)
 
-set(CURVANTA_TRANSLATED_DIRS app ui plot decor drawn access export main sound sheet)
+set(CURVANTA_TRANSLATED_DIRS app ui plot decor drawn access export main sound sheet worksheet)
 file(GLOB CURVANTA_TS_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/*.ts)
 set(qm_files "")
 foreach(ts IN LISTS CURVANTA_TS_FILES)

@@ -21,6 +21,15 @@ QPen roundPen(ui::Colour colour, double width)
     return QPen(ui::toQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
+// The pen of a line or a run: round ends where it is solid, flat ones where its dashes would
+// otherwise run into each other.
+QPen strokePen(ui::Colour colour, double width, quint8 style)
+{
+    if (style == Qt::SolidLine)
+        return roundPen(colour, width);
+    return QPen(ui::toQColor(colour), width, Qt::PenStyle(style), Qt::FlatCap, Qt::RoundJoin);
+}
+
 } // namespace
 
 void DrawingRecord::seal()
@@ -37,6 +46,8 @@ void DrawingRecord::seal()
 void DrawingRecord::dropCovered(quint32 index)
 {
     const Item &item = m_items[index];
+    if (item.style != Qt::SolidLine)
+        return; // what shows between its dashes stays
     auto [from, to] = m_sealed.equal_range(shapeHash(item));
     for (auto it = from; it != to; ++it) {
         Item &earlier = m_items[it->second];
@@ -126,7 +137,7 @@ void DrawingRecord::paintItem(QPainter &painter, const Item &item, double scale)
     const double width = item.width * scale;
     switch (item.kind) {
     case Kind::Line:
-        painter.setPen(roundPen(item.colour, width));
+        painter.setPen(strokePen(item.colour, width, item.style));
         painter.setBrush(Qt::NoBrush);
         painter.drawLine(at(item.first), at(item.first + 1));
         return;
@@ -141,7 +152,7 @@ void DrawingRecord::paintItem(QPainter &painter, const Item &item, double scale)
             run.reserve(item.count);
             for (quint32 i = item.first; i < item.first + item.count; ++i)
                 run.append(at(i));
-            painter.setPen(roundPen(item.colour, width));
+            painter.setPen(strokePen(item.colour, width, item.style));
             painter.setBrush(Qt::NoBrush);
             painter.drawPolyline(run);
             return;
@@ -186,6 +197,6 @@ QPainterPath DrawingRecord::outline(const Item &item, double scale) const
     path.moveTo(at(item.first));
     for (quint32 i = item.first + 1; i < item.first + item.count; ++i)
         path.lineTo(at(i));
-    QPainterPathStroker stroker(roundPen(item.colour, width));
+    QPainterPathStroker stroker(strokePen(item.colour, width, item.style));
     return stroker.createStroke(path);
 }

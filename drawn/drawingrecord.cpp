@@ -36,14 +36,15 @@ bool DrawingRecord::reaches(const QRectF &b) const
             && b.top() < m_area.height();
 }
 
-void DrawingRecord::line(float x1, float y1, float x2, float y2, int width, ui::Colour colour)
+void DrawingRecord::line(float x1, float y1, float x2, float y2, int width, ui::Colour colour,
+                         Qt::PenStyle style)
 {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return;
     QPointF p = pixels({x1, y1});
     QPointF q = pixels({x2, y2});
     if (std::abs(q.x() - p.x()) < 1 && std::abs(q.y() - p.y()) < 1) {
-        dot({x1, y1}, width, colour);
+        dot({x1, y1}, width, colour, style);
         return;
     }
     // Cut where it leaves the area by more than the pen reaches, so that no end lies far away.
@@ -55,7 +56,7 @@ void DrawingRecord::line(float x1, float y1, float x2, float y2, int width, ui::
     const auto twips = [this](QPointF at) {
         return Point {float(m_mapping.toTwips(at.x())), float(m_mapping.toTwips(at.y()))};
     };
-    openItem(Kind::Line, width, colour, 0, twips(p));
+    openItem(Kind::Line, width, colour, 0, twips(p), style);
     m_points.push_back(twips(q));
     ++m_items.back().count;
     seal();
@@ -78,13 +79,14 @@ void DrawingRecord::circle(float x, float y, float radius, int width, ui::Colour
     seal();
 }
 
-void DrawingRecord::dot(Point p, int width, ui::Colour colour)
+void DrawingRecord::dot(Point p, int width, ui::Colour colour, Qt::PenStyle style)
 {
     const QPointF at = pixels(p);
     const double r = width / 2.0;
     if (!reaches(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r)))
         return;
-    if (m_open && m_items.back().width == width && m_items.back().colour == colour) {
+    if (m_open && m_items.back().width == width && m_items.back().colour == colour
+        && m_items.back().style == style) {
         Item &open = m_items.back();
         const QPointF gap = at - m_lastDot;
         if (std::hypot(gap.x(), gap.y()) <= joinGap(width)) {
@@ -97,7 +99,7 @@ void DrawingRecord::dot(Point p, int width, ui::Colour colour)
                     m_points.pop_back();
                     --open.count;
                     seal();
-                    openItem(Kind::Run, width, colour, 0, last);
+                    openItem(Kind::Run, width, colour, 0, last, style);
                 }
                 m_anchor = m_lastDot;
                 m_floating = false;
@@ -114,7 +116,7 @@ void DrawingRecord::dot(Point p, int width, ui::Colour colour)
         }
     }
     seal();
-    openItem(Kind::Dots, width, colour, 0, p);
+    openItem(Kind::Dots, width, colour, 0, p, style);
     m_lastDot = at;
 }
 
@@ -153,9 +155,11 @@ void DrawingRecord::extendRun(Point p)
     m_reach = reach;
 }
 
-void DrawingRecord::openItem(Kind kind, int width, ui::Colour colour, float radius, Point p)
+void DrawingRecord::openItem(Kind kind, int width, ui::Colour colour, float radius, Point p,
+                             Qt::PenStyle style)
 {
-    m_items.push_back({kind, true, width, colour, radius, quint32(m_points.size()), 1});
+    m_items.push_back(
+            {kind, true, quint8(style), width, colour, radius, quint32(m_points.size()), 1});
     m_points.push_back(p);
     ++m_live;
     m_open = true;

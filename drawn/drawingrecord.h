@@ -24,14 +24,18 @@ class QPainterPath;
 // pixel. Dots further apart (a steep curve, where the run would fill the notches between them by
 // more than a twentieth of a pixel) stay separate dots. Whatever lies wholly outside the
 // surface's area is left out, and a shape drawn again exactly where an earlier one lies covers it
-// whatever its colour, so the earlier one is dropped.
+// whatever its colour, so the earlier one is dropped (unless the new one is broken by a pattern).
+//
+// A pen style other than solid draws lines and runs in its dashes, with flat ends; dots apart stay
+// round dots.
 class DrawingRecord
 {
 public:
     explicit DrawingRecord(ui::TwipsMapping mapping) : m_mapping(mapping) { }
 
     // The surface's Line and Circle. `width` is the pen width in pixels.
-    void line(float x1, float y1, float x2, float y2, int width, ui::Colour colour);
+    void line(float x1, float y1, float x2, float y2, int width, ui::Colour colour,
+              Qt::PenStyle style = Qt::SolidLine);
     void circle(float x, float y, float radius, int width, ui::Colour colour);
 
     // The surface's size in pixels from now on. What was drawn before stays clipped to the sizes
@@ -53,7 +57,8 @@ private:
     {
         Kind kind;
         bool live;
-        int width; // pixels
+        quint8 style; // Qt::PenStyle
+        int width;    // pixels
         ui::Colour colour;
         float radius;  // twips; circles only
         quint32 first; // into m_points
@@ -68,9 +73,10 @@ private:
 
     QPointF pixels(Point p) const;
     bool reaches(const QRectF &pixelBounds) const;
-    void dot(Point p, int width, ui::Colour colour);
+    void dot(Point p, int width, ui::Colour colour, Qt::PenStyle style);
     void extendRun(Point p);
-    void openItem(Kind kind, int width, ui::Colour colour, float radius, Point p);
+    void openItem(Kind kind, int width, ui::Colour colour, float radius, Point p,
+                  Qt::PenStyle style = Qt::SolidLine);
     void seal();
     void dropCovered(quint32 index);
     bool sameShape(const Item &a, const Item &b) const;

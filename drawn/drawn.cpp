@@ -100,7 +100,7 @@ QString Drawn::unavailable() const
                                        "cleared than can be kept; clear it and plot again");
 }
 
-void Drawn::paint(QPainter &painter, double scale) const
+void Drawn::paint(QPainter &painter, double scale, const std::vector<CurvePen> &pens) const
 {
     if (m_now.gaveUp)
         return;
@@ -121,9 +121,11 @@ void Drawn::paint(QPainter &painter, double scale) const
                                plot::kPenWidth, *record.marker);
             if (!record.mapping)
                 break;
+            const CurvePen pen = mark.plot < pens.size() ? pens[mark.plot] : CurvePen();
             plot::forEachDot(record, [&](double x, double y) {
                 const plot::DotSegment dot = plot::dotSegment(*record.mapping, x, y);
-                drawing.line(dot.x1, dot.y1, dot.x2, dot.y2, plot::kPenWidth, plot::kDotColour);
+                drawing.line(dot.x1, dot.y1, dot.x2, dot.y2, plot::kPenWidth, pen.colour,
+                             pen.style);
             });
             break;
         }

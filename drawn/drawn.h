@@ -15,6 +15,13 @@
 class Form1;
 class QPainter;
 
+// How the dots of one plot are drawn: the window draws every plot's red and solid.
+struct CurvePen
+{
+    ui::Colour colour = plot::kDotColour;
+    Qt::PenStyle style = Qt::SolidLine; // where dots join into a curve
+};
+
 // What the plot area holds since its last clear, kept beside its pixels for whatever draws it
 // again elsewhere or in another form: each plot with its centre marker and the dots it drew in
 // graph units, and the lines drawn beside the plots (the axes), in the order drawn.
@@ -44,8 +51,9 @@ public:
 
     // Paints what was drawn with the plot area's top-left corner at the painter's origin,
     // `scale` device units to a pixel, in the painter's render hints: dots, lines and markers as
-    // the area drew them, sharp at any scale. Nothing where it is unavailable.
-    void paint(QPainter &painter, double scale) const;
+    // the area drew them, sharp at any scale, the dots of plot i (from 0, as in plots()) with
+    // pens[i] where it is given. Nothing where it is unavailable.
+    void paint(QPainter &painter, double scale, const std::vector<CurvePen> &pens = {}) const;
 
     // The plots kept, as their sound is made.
     std::vector<sound::Plot> sounds() const;

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLocale>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -31,14 +32,24 @@ void giveBackFocus(Form1 &form)
     form.w->activateWindow();
 }
 
-void savePlotAs(Form1 &form, const Drawn &drawn, const PlotWords &words)
+void savePlotAs(Form1 &form, const Drawn &drawn, const SaveOptions &options)
 {
-    QFileDialog dialog(form.w, QCoreApplication::translate("PlotExport", "Save Plot As"),
+    const Worksheet &worksheet = options.worksheet;
+    QFileDialog dialog(form.w,
+                       worksheet ? QCoreApplication::translate("PlotExport", "Save Worksheet As")
+                                 : QCoreApplication::translate("PlotExport", "Save Plot As"),
                        startFolder());
-    dialog.setNameFilters(plotFileFilters());
+    dialog.setNameFilters(plotFileFilters(worksheet.has_value()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(QStringLiteral("plot.png"));
+    // A worksheet is for printing, which a PDF keeps sharp.
+    if (worksheet) {
+        dialog.selectNameFilter(dialog.nameFilters().last());
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        dialog.selectFile(QStringLiteral("worksheet.pdf"));
+    } else {
+        dialog.setDefaultSuffix(QStringLiteral("png"));
+        dialog.selectFile(QStringLiteral("plot.png"));
+    }
     // A name typed without an extension gets the one of the kind chosen: "(*.svg)" gives .svg.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &f) {
         const qsizetype star = f.indexOf(QLatin1String("*."));
@@ -49,17 +60,19 @@ void savePlotAs(Form1 &form, const Drawn &drawn, const PlotWords &words)
     giveBackFocus(form);
     if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    savePlot(form, &drawn, dialog.selectedFiles().constFirst(), 1, words);
+    savePlot(form, &drawn, dialog.selectedFiles().constFirst(), options);
 }
 
-void askAndPrint(Form1 &form, const Drawn &drawn)
+void askAndPrint(Form1 &form, const Drawn &drawn, const Worksheet &worksheet = {})
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, form.w);
+    if (worksheet)
+        dialog.setWindowTitle(QCoreApplication::translate("PlotExport", "Print Worksheet"));
     const int answer = dialog.exec();
     giveBackFocus(form);
     if (answer == QDialog::Accepted)
-        printPlot(form, drawn, printer);
+        printPlot(form, drawn, printer, worksheet);
 }
 
 // Opens the menu at `at` with its first enabled entry active, so that a screen reader speaks it
@@ -92,6 +105,11 @@ void PlotExport::addToMenu(QAction *action)
     m_menu->addAction(action);
 }
 
+worksheet::Annotations PlotExport::worksheet() const
+{
+    return {QString(), m_description ? m_description() : QString(), QLocale()};
+}
+
 PlotExport::PlotExport(Form1 &form, const Drawn &drawn) : m_form(form)
 {
     form.beforePlot([this] { m_erased.reset(); });
@@ -114,11 +132,16 @@ PlotExport::PlotExport(Form1 &form, const Drawn &drawn) : m_form(form)
     };
     const Entry entries[] = {
             {QT_TRANSLATE_NOOP("PlotExport", "Save Plot As…"), QKeySequence::Save, "Save_Plot",
-             [this, &form, &drawn] { savePlotAs(form, drawn, m_words); }},
+             [this, &form, &drawn] { savePlotAs(form, drawn, {1, {}, m_reading}); }},
+            {QT_TRANSLATE_NOOP("PlotExport", "Save Worksheet As…"), QKeySequence::UnknownKey,
+             "Save_Worksheet",
+             [this, &form, &drawn] { savePlotAs(form, drawn, {1, worksheet(), m_reading}); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Copy Plot"), QKeySequence::Copy, "Copy_Plot",
              [&form] { ui::copyImage(plotImage(form)); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Print…"), QKeySequence::Print, "Print_Plot",
              [&form, &drawn] { askAndPrint(form, drawn); }},
+            {QT_TRANSLATE_NOOP("PlotExport", "Print Worksheet…"), QKeySequence::UnknownKey,
+             "Print_Worksheet", [this, &form, &drawn] { askAndPrint(form, drawn, worksheet()); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Undo Clear"), QKeySequence::Undo, "Undo_Clear",
              [this] { undoClear(); }},
     };

@@ -16,8 +16,9 @@ class QMenu;
 
 // The plot area's context menu (right click, the Menu key or Shift+F10) with Save Plot As, Copy
 // Plot, Print and Undo Clear, whose standard shortcuts work anywhere in the window where a text
-// field does not take the key; and Delete on the focused plot area, which clears it as a
-// double-click does.
+// field does not take the key, and Save Worksheet As and Print Worksheet beside them, which take
+// the plot out as a worksheet to hand out; and Delete on the focused plot area, which clears it as
+// a double-click does.
 class PlotExport
 {
 public:
@@ -38,10 +39,16 @@ public:
     void keepWithClear(std::function<Restore()> keep) { m_keepers.push_back(std::move(keep)); }
     // Adds an entry that another addition offers to the plot area's context menu, after its own.
     void addToMenu(QAction *action);
-    // What tells the plots in words, for Save Plot As a text description.
-    void tellWith(PlotWords words) { m_words = std::move(words); }
+    // What tells the plots in words and sound (for Save Plot As a text description or the
+    // plots' sound) and what the plot area holds in words (for a worksheet's document).
+    void readWith(PlotReading reading, std::function<QString()> description)
+    {
+        m_reading = std::move(reading);
+        m_description = std::move(description);
+    }
 
 private:
+    worksheet::Annotations worksheet() const; // as the plot area holds it now
     struct Snapshot
     {
         QImage image;
@@ -49,8 +56,9 @@ private:
     };
     Form1 &m_form;
     QMenu *m_menu = nullptr;
-    PlotWords m_words;
+    PlotReading m_reading;
     std::vector<std::function<Restore()>> m_keepers;
+    std::function<QString()> m_description;
     // What the last clear erased, kept until the next plot.
     std::optional<Snapshot> m_erased;
     Snapshot m_clearing;

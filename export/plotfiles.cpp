@@ -50,46 +50,58 @@ const FileFormat *formatFor(const QString &path)
 }
 
 // Why the plot cannot be written to `path`, or an empty text once it has been.
-QString plotFileFailure(const Form1 &form, const Drawn *drawn, const QString &path, int scale,
-                        const PlotWords &words)
+QString plotFileFailure(const Form1 &form, const Drawn *drawn, const QString &path,
+                        const SaveOptions &options)
 {
+    const Worksheet &worksheet = options.worksheet;
+    const int scale = options.scale;
     const FileFormat *format = formatFor(path);
-    if (!format)
+    if (!format || (worksheet && !plotFormatDraws(format->format)))
         return QCoreApplication::translate("PlotExport",
                                            "the file name does not end in one of %1, so there is "
                                            "no format to write it in")
-                .arg(plotExtensions().join(QLatin1String(", ")));
-    if (format->format == PlotFormat::Image && scale == 1)
+                .arg(plotExtensions(worksheet.has_value()).join(QLatin1String(", ")));
+    if (format->format == PlotFormat::Image && scale == 1 && !worksheet)
         return ui::saveImage(plotImage(form), path, format->imageFormat);
     // Refused before anything is written where what was drawn was not all kept.
     if (const QString missing = drawn->unavailable(); !missing.isEmpty())
         return missing;
+    const sheet::Drawing drawing
+            = worksheet ? worksheet::worksheetDrawing(*worksheet) : sheet::Drawing();
     switch (format->format) {
     case PlotFormat::Image: {
         QString failure;
-        const QImage image = sheet::renderSheet(*drawn, scale, &failure);
+        const QImage image = worksheet
+                ? sheet::renderSheet(*drawn, scale, &failure,
+                                     worksheet::worksheetPainter(*worksheet, false))
+                : sheet::renderSheet(*drawn, scale, &failure);
         return image.isNull() ? failure : ui::saveImage(image, path, format->imageFormat);
     }
     case PlotFormat::Svg:
-        return ui::writeAtomically(
-                path, [drawn](QIODevice &file) { return sheet::writeSvg(&file, *drawn); });
+        return ui::writeAtomically(path, [drawn, &drawing](QIODevice &file) {
+            return sheet::writeSvg(&file, *drawn, drawing);
+        });
     case PlotFormat::Pdf:
-        return ui::writeAtomically(
-                path, [drawn](QIODevice &file) { return sheet::writePdf(&file, *drawn); });
+        return ui::writeAtomically(path, [drawn, &drawing](QIODevice &file) {
+            return sheet::writePdf(&file, *drawn, drawing);
+        });
     case PlotFormat::Table:
         return ui::writeAtomically(path, [drawn](QIODevice &file) {
             return sheet::writeTable(&file, sheet::tableRows(drawn->plots()));
         });
-    case PlotFormat::Sound:
-        return ui::writeAtomically(path, [drawn](QIODevice &file) {
-            return sound::writeWav(file, sound::plotSound(drawn->sounds()));
+    case PlotFormat::Sound: {
+        const auto &sounds = options.reading.sounds;
+        return ui::writeAtomically(path, [drawn, &sounds](QIODevice &file) {
+            return sound::writeWav(file,
+                                   sound::plotSound(sounds ? sounds(*drawn) : drawn->sounds()));
         });
+    }
     case PlotFormat::Text:
-        if (!words)
+        if (!options.reading.account)
             return QCoreApplication::translate("PlotExport",
                                                "there is nothing here to tell the plots in words");
-        return ui::writeAtomically(path, [drawn, &words](QIODevice &file) {
-            return ui::writeAll(&file, words(drawn->plots()).toUtf8());
+        return ui::writeAtomically(path, [drawn, &options](QIODevice &file) {
+            return ui::writeAll(&file, options.reading.account(drawn->plots()).toUtf8());
         });
     case PlotFormat::None:
         break;
@@ -110,18 +122,27 @@ PlotFormat plotFormatFor(const QString &path)
     return format ? format->format : PlotFormat::None;
 }
 
-QStringList plotExtensions()
+bool plotFormatDraws(PlotFormat format)
+{
+    return format == PlotFormat::Image || format == PlotFormat::Svg || format == PlotFormat::Pdf;
+}
+
+QStringList plotExtensions(bool drawings)
 {
     QStringList extensions;
-    for (const FileFormat &known : kFormats)
-        extensions << QLatin1Char('.') + QLatin1String(known.extension);
+    for (const FileFormat &known : kFormats) {
+        if (!drawings || plotFormatDraws(known.format))
+            extensions << QLatin1Char('.') + QLatin1String(known.extension);
+    }
     return extensions;
 }
 
-QStringList plotFileFilters()
+QStringList plotFileFilters(bool drawings)
 {
     QStringList filters;
     for (std::size_t i = 0; i < std::size(kFormats); ++i) {
+        if (drawings && !plotFormatDraws(kFormats[i].format))
+            continue;
         const QString pattern = QLatin1String("*.") + QLatin1String(kFormats[i].extension);
         const QString name = QCoreApplication::translate("PlotFiles", kFormats[i].name);
         if (i > 0 && QLatin1String(kFormats[i].name) == QLatin1String(kFormats[i - 1].name))
@@ -132,16 +153,18 @@ QStringList plotFileFilters()
     return filters;
 }
 
-bool needsWhatWasDrawn(const QString &path, int scale)
+bool needsWhatWasDrawn(const QString &path, const SaveOptions &options)
 {
+    const int scale = options.scale;
+    const Worksheet &worksheet = options.worksheet;
     const PlotFormat format = plotFormatFor(path);
-    return format != PlotFormat::None && (format != PlotFormat::Image || scale != 1);
+    return format != PlotFormat::None && (format != PlotFormat::Image || scale != 1 || worksheet);
 }
 
-void savePlot(const Form1 &form, const Drawn *drawn, const QString &path, int scale,
-              const PlotWords &words)
+void savePlot(const Form1 &form, const Drawn *drawn, const QString &path,
+              const SaveOptions &options)
 {
-    const QString reason = plotFileFailure(form, drawn, path, scale, words);
+    const QString reason = plotFileFailure(form, drawn, path, options);
     if (!reason.isEmpty())
         throw ui::RuntimeError(ui::RuntimeError::Kind::FileError,
                                QCoreApplication::translate(
@@ -150,14 +173,18 @@ void savePlot(const Form1 &form, const Drawn *drawn, const QString &path, int sc
                                form.P.widget());
 }
 
-void printPlot(const Form1 &form, const Drawn &drawn, QPrinter &printer)
+void printPlot(const Form1 &form, const Drawn &drawn, QPrinter &printer, const Worksheet &worksheet)
 {
+    if (worksheet)
+        printer.setDocName(worksheet::documentTitle(*worksheet));
+    const sheet::SheetPainter paint
+            = worksheet ? worksheet::worksheetPainter(*worksheet, true) : sheet::paintSheet;
     const QString reason = !drawn.unavailable().isEmpty()
-            ? ui::printImage(printer, plotImage(form))
-            : ui::printPage(printer, [&drawn](QPainter &painter) {
+            ? (worksheet ? drawn.unavailable() : ui::printImage(printer, plotImage(form)))
+            : ui::printPage(printer, [&drawn, &paint](QPainter &painter) {
                   const QPaintDevice &page = *painter.device();
-                  sheet::paintSheetFitted(painter, drawn,
-                                          QRectF(0, 0, page.width(), page.height()));
+                  sheet::paintSheetFitted(painter, drawn, QRectF(0, 0, page.width(), page.height()),
+                                          paint);
               });
     if (reason.isEmpty())
         return;

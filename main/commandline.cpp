@@ -2,6 +2,8 @@
 
 #include "options.h"
 
+#include "export/plotfiles.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -178,6 +180,18 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (line.render.plots.empty())
         return usageError(
                 QCoreApplication::translate("CommandLine", "--function is needed with --render"));
+    if (!line.render.title.isEmpty() && !line.render.annotate)
+        return usageError(QCoreApplication::translate(
+                "CommandLine", "--title is for a worksheet: add --annotate"));
+    if (line.render.annotate && !plotFormatDraws(plotFormatFor(line.render.file)))
+        return usageError(QCoreApplication::translate("CommandLine", "%1 \"%2\": %3")
+                                  .arg(QStringLiteral("--render"), line.render.file,
+                                       QCoreApplication::translate(
+                                               "CommandLine",
+                                               "a worksheet is drawn: the file name must end in "
+                                               "one of %1")
+                                               .arg(plotExtensions(true).join(
+                                                       QLatin1String(", ")))));
     line.action = CommandLine::Action::Render;
     return line;
 }

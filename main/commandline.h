@@ -28,6 +28,8 @@ struct RenderRequest
     std::vector<PlotRequest> plots;
     QSize screen {1024, 768}; // pixels
     int scale = 1;            // an image's pixels across and down to one of the plot area's
+    bool annotate = false;    // drawn as a worksheet: numbered axes, a colour and a legend
+    QString title;            // above a worksheet's legend; none where empty
 };
 
 struct CommandLine

@@ -139,7 +139,7 @@ QString helpText()
                       "\n"
                       "Example: a worksheet with y = x^2, y = 2x^2 and y = x^3 on one sheet\n"
                       "(each coefficient is divided by 1.5, so 3 draws 2):\n"
-                      "  curvanta --render worksheet.pdf --lower -6 --upper 6 \\\n"
+                      "  curvanta --render worksheet.pdf --annotate --lower -6 --upper 6 \\\n"
                       "      --function \"ax^2\" --a 1.5 --function \"ax^2\" --a 3 \\\n"
                       "      --function \"ax^3\" --a 1.5\n")
                       .arg(severalPlots())

@@ -131,6 +131,18 @@ QString scale(const QString &value, CommandLine &line, PlotRequest &)
     return {};
 }
 
+QString annotate(const QString &, CommandLine &line, PlotRequest &)
+{
+    line.render.annotate = true;
+    return {};
+}
+
+QString title(const QString &value, CommandLine &line, PlotRequest &)
+{
+    line.render.title = value;
+    return {};
+}
+
 const char *const kNumber = QT_TRANSLATE_NOOP("CommandLine", "N");
 const char *const kCoefficientHelp = QT_TRANSLATE_NOOP(
         "CommandLine",
@@ -174,6 +186,14 @@ const Option kOptions[] = {
                            "an image (.png, .jpg, .jpeg, .bmp) with N times as many pixels across "
                            "and down, drawn sharp at that size, 1..%1 (default 1)"),
          scale, [](const QString &help) { return help.arg(sheet::kMaxScale); }},
+        {"annotate", Kind::Flag, nullptr,
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "draw a worksheet to hand out (images, .svg, .pdf): the axes numbered, "
+                           "each curve in a colour of its own (dashed in .svg and .pdf) and a "
+                           "legend with the formula each plot computed and its x range"),
+         annotate},
+        {"title", Kind::Value, QT_TRANSLATE_NOOP("CommandLine", "TEXT"),
+         QT_TRANSLATE_NOOP("CommandLine", "with --annotate, a title above the legend"), title},
         // Qt's own, which QApplication reads and takes out of its arguments when the window opens.
         {"platform", Kind::QtValue},
         {"platformpluginpath", Kind::QtValue},
@@ -182,7 +202,6 @@ const Option kOptions[] = {
         {"qwindowgeometry", Kind::QtValue},
         {"geometry", Kind::QtValue},
         {"qwindowtitle", Kind::QtValue},
-        {"title", Kind::QtValue},
         {"qwindowicon", Kind::QtValue},
         {"icon", Kind::QtValue},
         {"session", Kind::QtValue},

@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "access/account.h"
+#include "access/listening.h"
 
 #include <utility>
 
@@ -13,6 +14,8 @@ Program::Program(std::unique_ptr<sound::Player> player, std::unique_ptr<sound::P
     plotExport.keepWithClear([this] { return drawn.keepForUndo(); });
     plotExport.keepWithClear([this] { return accessibility.keepForUndo(); });
     plotExport.addToMenu(listening.action());
-    plotExport.tellWith(
-            [](const std::vector<plot::PlotRecord> &plots) { return plotAccount(plots); });
+    plotExport.readWith(
+            {[](const std::vector<plot::PlotRecord> &plots) { return plotAccount(plots); },
+             [](const Drawn &kept) { return listenedPlots(kept); }},
+            [this] { return accessibility.story().description(); });
 }

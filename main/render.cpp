@@ -1,7 +1,10 @@
 #include "render.h"
 
 #include "access/account.h"
-
+#include "access/interest.h"
+#include "access/listening.h"
+#include "access/plotstory.h"
+#include "access/sentences.h"
 #include "app/form1.h"
 #include "commandline.h"
 #include "drawn/drawn.h"
@@ -15,12 +18,29 @@
 #include <cstdio>
 #include <optional>
 
+namespace {
+
+// What the plot area's description would tell of the plots drawn.
+QString description(const Drawn &drawn)
+{
+    PlotStory story;
+    for (const plot::PlotRecord &record : drawn.plots())
+        story.plotted(plotSentence(record, nullptr), record.mapping,
+                      plotSummary(pointsOfInterest(record)));
+    return story.description();
+}
+
+} // namespace
+
 int render(const RenderRequest &request)
 {
     // The coefficients come with a decimal point in every language, so the boxes read them so:
     // the same command line draws the same plot everywhere. Messages keep the user's language,
-    // and so do the numbers of the plots told in words.
+    // and so do the numbers of a worksheet and of the plots told in words.
     const QLocale language;
+    SaveOptions options {request.scale, {}, {}};
+    if (request.annotate)
+        options.worksheet = worksheet::Annotations {request.title, QString(), language};
     QLocale::setDefault(QLocale::c());
     ui::Screen::overrideSize(request.screen);
     std::optional<QString> failure;
@@ -34,7 +54,7 @@ int render(const RenderRequest &request)
     // only for the formats that draw the sheet anew or give its dots.
     Form1 form;
     std::optional<Drawn> drawn;
-    if (needsWhatWasDrawn(request.file, request.scale))
+    if (needsWhatWasDrawn(request.file, options))
         drawn.emplace(form);
     form.window.load.raise();
     form.window.activate.raise();
@@ -52,12 +72,15 @@ int render(const RenderRequest &request)
             break;
     }
 
+    if (options.worksheet && drawn)
+        options.worksheet->description = description(*drawn);
     if (!failure)
         ui::dispatch(QStringLiteral("Save"), [&] {
-            savePlot(form, drawn ? &*drawn : nullptr, request.file, request.scale,
-                     [&language](const std::vector<plot::PlotRecord> &plots) {
-                         return plotAccount(plots, language);
-                     });
+            options.reading = {[&language](const std::vector<plot::PlotRecord> &plots) {
+                                   return plotAccount(plots, language);
+                               },
+                               [](const Drawn &kept) { return listenedPlots(kept); }};
+            savePlot(form, drawn ? &*drawn : nullptr, request.file, options);
         });
     ui::resetErrorReporter();
     if (failure) {

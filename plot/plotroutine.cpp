@@ -93,6 +93,7 @@ void noteRequest(const PlotControls &c, double lower, double upper, double from,
     record.to = to;
     record.lower = lower;
     record.upper = upper;
+    record.values.reset();
     record.marker.reset();
     record.mapping.reset();
     record.dots.clear();
@@ -151,6 +152,8 @@ void Cp_Click(const PlotControls &c)
                 k.c = coefficient(*c.T6[2], "c=", c.locale);
                 k.d = coefficient(*c.T6[3], "d=", c.locale);
                 code = functionCode(c.Text1, c.locale);
+                if (c.record)
+                    c.record->values = k;
             }
             if (const auto value = evaluate(code, x, k))
                 y = *value;

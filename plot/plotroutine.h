@@ -35,6 +35,7 @@ struct PlotRecord
 {
     const Entry *function = nullptr;
     std::vector<std::pair<QChar, QString>> coefficients; // letter, text
+    std::optional<Coefficients> values; // all four as the walk used them, once it read them
     double from = 0;
     double to = 0;
     double lower = 0, upper = 0;      // the limits the range was made from: from = lower / 1.2

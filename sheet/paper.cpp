@@ -27,17 +27,17 @@ int Paper::row(int i)
     return top + roundedQuotient(i * ruledHeight, rows - 1);
 }
 
-void paintPaper(QPainter &painter, double scale, const QRectF &bounds)
+void paintPaper(QPainter &painter, double scale, const QRectF &bounds, QSize paper)
 {
     const auto scaled = [&](const QRectF &pixels) {
         const QRectF part = pixels & bounds;
         return QRectF(part.topLeft() * scale, part.size() * scale);
     };
-    const QSizeF size(Paper::size);
+    const QSizeF size(paper);
     QList<QRectF> lines;
-    for (int i = 0; i < Paper::columns; ++i)
+    for (int i = 0; Paper::column(i) < paper.width(); ++i)
         lines.append(scaled(QRectF(Paper::column(i), 0, Paper::lineWidth, size.height())));
-    for (int i = 0; i < Paper::rows; ++i)
+    for (int i = 0; Paper::row(i) < paper.height(); ++i)
         lines.append(scaled(QRectF(0, Paper::row(i), size.width(), Paper::lineWidth)));
     lines.removeIf([](const QRectF &line) { return line.isEmpty(); });
     // All lines in one go: a vector device writes them as one group.

@@ -23,13 +23,15 @@ struct Paper
     static constexpr int ruledWidth = 1007; // from the first vertical line to the last
     static constexpr int ruledHeight = 598; // from the first horizontal line to the last
 
-    // The left edge of vertical line i (0 to 32) and the top edge of horizontal line i (0 to 19).
+    // The left edge of vertical line i (0 to 32) and the top edge of horizontal line i (0 to 19);
+    // further ones at the same spacing on a larger paper.
     static int column(int i);
     static int row(int i);
 };
 
 // Paints the paper with its top-left corner at the painter's origin, `scale` device units to a
-// pixel, as far as `bounds` (pixels) reaches.
-void paintPaper(QPainter &painter, double scale, const QRectF &bounds);
+// pixel, as far as `bounds` (pixels) reaches. A paper of another `size` (pixels) is ruled in the
+// same way as far as it reaches: every line at Paper::column(i) or Paper::row(i) that starts on it.
+void paintPaper(QPainter &painter, double scale, const QRectF &bounds, QSize size = Paper::size);
 
 } // namespace sheet

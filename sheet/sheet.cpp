@@ -20,7 +20,8 @@ void paintSheet(QPainter &painter, const Drawn &drawn, double scale)
     drawn.paint(painter, scale);
 }
 
-void paintSheetFitted(QPainter &painter, const Drawn &drawn, const QRectF &page)
+void paintSheetFitted(QPainter &painter, const Drawn &drawn, const QRectF &page,
+                      const SheetPainter &paint)
 {
     const QSizeF size(drawn.area());
     if (size.isEmpty())
@@ -29,11 +30,11 @@ void paintSheetFitted(QPainter &painter, const Drawn &drawn, const QRectF &page)
     painter.save();
     painter.setClipRect(place);
     painter.translate(place.topLeft());
-    paintSheet(painter, drawn, place.width() / size.width());
+    paint(painter, drawn, place.width() / size.width());
     painter.restore();
 }
 
-QImage renderSheet(const Drawn &drawn, int scale, QString *failure)
+QImage renderSheet(const Drawn &drawn, int scale, QString *failure, const SheetPainter &paint)
 {
     const auto fail = [failure](const QString &reason) {
         if (failure)
@@ -62,7 +63,7 @@ QImage renderSheet(const Drawn &drawn, int scale, QString *failure)
     image.setDotsPerMeterY(int(std::lround(dotsPerInch / kMetresPerInch)));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintSheet(painter, drawn, scale);
+    paint(painter, drawn, scale);
     return image;
 }
 

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 class QPainter;
 class QRectF;
 
@@ -22,9 +24,13 @@ constexpr ui::Colour kBackColour = ui::rgb(0, 255, 255);
 // pixel. Nothing of the drawing where it was not kept.
 void paintSheet(QPainter &painter, const Drawn &drawn, double scale);
 
+// What paints a sheet as paintSheet does, perhaps in another style.
+using SheetPainter = std::function<void(QPainter &painter, const Drawn &drawn, double scale)>;
+
 // Paints the sheet centred in `page` (device units), as large as fits keeping its proportions,
 // and nothing beyond its edges.
-void paintSheetFitted(QPainter &painter, const Drawn &drawn, const QRectF &page);
+void paintSheetFitted(QPainter &painter, const Drawn &drawn, const QRectF &page,
+                      const SheetPainter &paint = paintSheet);
 
 constexpr int kMaxScale = 8;
 
@@ -32,6 +38,7 @@ constexpr int kMaxScale = 8;
 // resolution, and as many dots per inch more, so that it prints as large as the plot area shows.
 // A null image where it cannot be made, also where the drawing was not kept, with the reason in
 // `failure`.
-QImage renderSheet(const Drawn &drawn, int scale, QString *failure = nullptr);
+QImage renderSheet(const Drawn &drawn, int scale, QString *failure = nullptr,
+                   const SheetPainter &paint = paintSheet);
 
 } // namespace sheet

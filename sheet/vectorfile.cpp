@@ -19,9 +19,10 @@ namespace sheet {
 
 namespace {
 
-QString title()
+QString orPlain(const QString &words)
 {
-    return QCoreApplication::translate("sheet::VectorFile", "Curvanta plot");
+    return !words.isEmpty() ? words
+                            : QCoreApplication::translate("sheet::VectorFile", "Curvanta plot");
 }
 
 QString cannotDraw()
@@ -33,7 +34,7 @@ QString cannotDraw()
 
 // The generators report no failure of the device they write to, so they write to memory, and
 // that goes to the device in one checked write.
-QString writeSvg(QIODevice *device, const Drawn &drawn)
+QString writeSvg(QIODevice *device, const Drawn &drawn, const Drawing &drawing)
 {
     if (const QString reason = drawn.unavailable(); !reason.isEmpty())
         return reason;
@@ -45,18 +46,18 @@ QString writeSvg(QIODevice *device, const Drawn &drawn)
     generator.setViewBox(QRect(QPoint(), drawn.area()));
     // Its width and height in millimetres then make it as large as the plot area shows.
     generator.setResolution(int(std::lround(1440 / drawn.mapping().toTwips(1.0))));
-    generator.setTitle(title());
-    generator.setDescription(title());
+    generator.setTitle(orPlain(drawing.title));
+    generator.setDescription(orPlain(drawing.description));
     QPainter painter;
     if (!painter.begin(&generator))
         return cannotDraw();
-    paintSheet(painter, drawn, 1);
+    drawing.paint(painter, drawn, 1);
     if (!painter.end())
         return cannotDraw();
     return ui::writeAll(device, buffer.data());
 }
 
-QString writePdf(QIODevice *device, const Drawn &drawn)
+QString writePdf(QIODevice *device, const Drawn &drawn, const Drawing &drawing)
 {
     if (const QString reason = drawn.unavailable(); !reason.isEmpty())
         return reason;
@@ -73,14 +74,14 @@ QString writePdf(QIODevice *device, const Drawn &drawn)
         writer.setPageLayout(QPageLayout(QPageSize(page, QString(), QPageSize::ExactMatch),
                                          QPageLayout::Portrait, QMarginsF()));
         writer.setResolution(1200);
-        writer.setTitle(title());
+        writer.setTitle(orPlain(drawing.title));
         writer.setCreator(QCoreApplication::applicationName());
         QPainter painter;
         if (!painter.begin(&writer))
             return cannotDraw();
         painter.fillRect(QRect(0, 0, writer.width() + 1, writer.height() + 1),
-                         ui::toQColor(kBackColour));
-        paintSheet(painter, drawn, writer.resolution() * pointsPerPixel / 72);
+                         ui::toQColor(drawing.back));
+        drawing.paint(painter, drawn, writer.resolution() * pointsPerPixel / 72);
         if (!painter.end())
             return cannotDraw();
     }

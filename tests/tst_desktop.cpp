@@ -148,7 +148,7 @@ private slots:
         // clang-format off
         QTest::newRow("Shift+F10") << "Shift+F10" << "" << "Save Plot As…";
         QTest::newRow("Menu key, a separator at the top") << "Menu" << "separate" << "Save Plot As…";
-        QTest::newRow("right click, the first entry disabled") << "click" << "disable" << "Copy Plot";
+        QTest::newRow("right click, the first entry disabled") << "click" << "disable" << "Save Worksheet As…";
         // clang-format on
     }
     void contextMenuOpensOnItsFirstEntry()

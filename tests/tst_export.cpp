@@ -82,20 +82,22 @@ QString inChild(rlim_t limit, const std::function<QString()> &work)
 // What saving `path` from the window said: an empty text where it was written.
 QString saved(const Window &window, const QString &path, int scale = 1)
 {
+    SaveOptions options;
+    options.scale = scale;
     try {
-        savePlot(window.form, &window.drawn, path, scale);
+        savePlot(window.form, &window.drawn, path, options);
     } catch (const ui::RuntimeError &error) {
         return error.detail();
     }
     return {};
 }
 
-QString printed(const Window &window, const QString &path)
+QString printed(const Window &window, const QString &path, const Worksheet &worksheet = {})
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFileName(path);
     try {
-        printPlot(window.form, window.drawn, printer);
+        printPlot(window.form, window.drawn, printer, worksheet);
     } catch (const ui::RuntimeError &error) {
         return error.detail();
     }
@@ -301,6 +303,7 @@ private slots:
         QCOMPARE(saved(window, dir.filePath("a.png")), QString()); // the picture always
         QCOMPARE(printed(window, dir.filePath("p.pdf")), QString());
         QCOMPARE(contents(dir.filePath("p.pdf")).contains("/Subtype /Image"), !kept);
+        QCOMPARE(printed(window, dir.filePath("w.pdf"), worksheet::Annotations()).isEmpty(), kept);
     }
 
     // An image at a scale is drawn at that size: twice the pixels across and down, its dots'
@@ -339,6 +342,38 @@ private slots:
         window.plot(8, "1.5", "3", -6, 6);
         window.plot(2, "3", "3", -10, 6);
         QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32), window.image());
+    }
+
+    // --render --annotate draws the worksheet anew in each format that draws, at 1x too, where
+    // the plain plot is the window's picture, and refuses the others, writing nothing.
+    void worksheet_data()
+    {
+        QTest::addColumn<QString>("name");
+        // clang-format off
+        QTest::newRow("png at 1x") << "w.png";
+        QTest::newRow("svg") << "w.svg";
+        QTest::newRow("pdf") << "w.pdf";
+        QTest::newRow("csv: refused") << "w.csv";
+        // clang-format on
+    }
+    void worksheet()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        RenderRequest request;
+        request.file = dir.filePath(name);
+        request.plots.resize(1);
+        request.plots[0].function = "bsin(ax)";
+        request.annotate = true;
+        const bool draws = !name.endsWith(".csv");
+        plot::Random::shared().restart(); // the same marker in both
+        QCOMPARE(render(request), draws ? 0 : 1);
+        QCOMPARE(QFile::exists(request.file), draws);
+        const QByteArray annotated = contents(request.file);
+        request.annotate = false;
+        plot::Random::shared().restart();
+        QCOMPARE(render(request), 0);
+        QVERIFY(contents(request.file) != annotated);
     }
 };
 

@@ -354,38 +354,6 @@ Befehlszeile falsch ist.
     </message>
     <message>
         <source>
-Drawings, tables, sound and several plots:
-  .svg and .pdf draw the sheet, sharp at any size; .csv is a table of
-  the dots drawn, one row each with the plot&apos;s number, the function, x
-  and y; .wav is the plots&apos; sound; .txt tells every point of interest of
-  every plot in words (crossings of y = 0, turning points, gaps), in the
-  user&apos;s language.
-
-%1
-Example: a worksheet with y = x^2, y = 2x^2 and y = x^3 on one sheet
-(each coefficient is divided by 1.5, so 3 draws 2):
-  curvanta --render worksheet.pdf --lower -6 --upper 6 \
-      --function &quot;ax^2&quot; --a 1.5 --function &quot;ax^2&quot; --a 3 \
-      --function &quot;ax^3&quot; --a 1.5
-</source>
-        <translation>
-Zeichnungen, Tabellen, Ton und mehrere Kurven:
-  .svg und .pdf zeichnen das Blatt, scharf in jeder Größe; .csv ist eine
-  Tabelle der gezeichneten Punkte, je eine Zeile mit der Nummer der
-  Kurve, der Funktion, x und y; .wav ist der Ton der Kurven; .txt nennt
-  jeden besonderen Punkt jeder Kurve in Worten (Schnittpunkte mit y = 0,
-  Extrempunkte, Lücken), in der Sprache des Benutzers.
-
-%1
-Beispiel: ein Arbeitsblatt mit y = x^2, y = 2x^2 und y = x^3 auf einem Blatt
-(jeder Koeffizient wird durch 1,5 geteilt, also zeichnet 3 eine 2):
-  curvanta --render arbeitsblatt.pdf --lower -6 --upper 6 \
-      --function &quot;ax^2&quot; --a 1.5 --function &quot;ax^2&quot; --a 3 \
-      --function &quot;ax^3&quot; --a 1.5
-</translation>
-    </message>
-    <message>
-        <source>
 In the window, with the plot area focused, the arrow keys move a
 crosshair whose tone follows the latest plot, and L (or &quot;Listen to the
 Plot&quot; in its context menu) plays the plots as sound: the pitch follows y
@@ -406,6 +374,54 @@ und Rechts ein Zehntel einer Einheit (mit Strg eine Einheit), Bild auf
 und Bild ab die besonderen Punkte, Pos1 und Ende die Enden, Auf und Ab
 die anderen Kurven; erneut T oder Escape beendet es.
 </translation>
+    </message>
+    <message>
+        <source>--title is for a worksheet: add --annotate</source>
+        <translation>--title ist für ein Arbeitsblatt: --annotate hinzufügen</translation>
+    </message>
+    <message>
+        <source>a worksheet is drawn: the file name must end in one of %1</source>
+        <translation>ein Arbeitsblatt wird gezeichnet: Der Dateiname muss auf eine von %1 enden</translation>
+    </message>
+    <message>
+        <source>
+Drawings, tables, sound and several plots:
+  .svg and .pdf draw the sheet, sharp at any size; .csv is a table of
+  the dots drawn, one row each with the plot&apos;s number, the function, x
+  and y; .wav is the plots&apos; sound; .txt tells every point of interest of
+  every plot in words (crossings of y = 0, turning points, gaps), in the
+  user&apos;s language.
+
+%1
+Example: a worksheet with y = x^2, y = 2x^2 and y = x^3 on one sheet
+(each coefficient is divided by 1.5, so 3 draws 2):
+  curvanta --render worksheet.pdf --annotate --lower -6 --upper 6 \
+      --function &quot;ax^2&quot; --a 1.5 --function &quot;ax^2&quot; --a 3 \
+      --function &quot;ax^3&quot; --a 1.5
+</source>
+        <translation>
+Zeichnungen, Tabellen, Ton und mehrere Kurven:
+  .svg und .pdf zeichnen das Blatt, scharf in jeder Größe; .csv ist eine
+  Tabelle der gezeichneten Punkte, je eine Zeile mit der Nummer der
+  Kurve, der Funktion, x und y; .wav ist der Ton der Kurven; .txt nennt
+  jeden besonderen Punkt jeder Kurve in Worten (Schnittpunkte mit y = 0,
+  Extrempunkte, Lücken), in der Sprache des Benutzers.
+
+%1
+Beispiel: ein Arbeitsblatt mit y = x^2, y = 2x^2 und y = x^3 auf einem Blatt
+(jeder Koeffizient wird durch 1,5 geteilt, also zeichnet 3 eine 2):
+  curvanta --render arbeitsblatt.pdf --annotate --lower -6 --upper 6 \
+      --function &quot;ax^2&quot; --a 1.5 --function &quot;ax^2&quot; --a 3 \
+      --function &quot;ax^3&quot; --a 1.5
+</translation>
+    </message>
+    <message>
+        <source>draw a worksheet to hand out (images, .svg, .pdf): the axes numbered, each curve in a colour of its own (dashed in .svg and .pdf) and a legend with the formula each plot computed and its x range</source>
+        <translation>ein Arbeitsblatt zum Austeilen zeichnen (Bilder, .svg, .pdf): die Achsen beziffert, jede Kurve in eigener Farbe (in .svg und .pdf gestrichelt) und eine Legende mit der Formel, die jede Kurve berechnet hat, und ihrem x-Bereich</translation>
+    </message>
+    <message>
+        <source>with --annotate, a title above the legend</source>
+        <translation>mit --annotate ein Titel über der Legende</translation>
     </message>
 </context>
 <context>
@@ -549,6 +565,22 @@ die anderen Kurven; erneut T oder Escape beendet es.
     <message>
         <source>there is nothing here to tell the plots in words</source>
         <translation>hier gibt es nichts, das die Kurven in Worte fasst</translation>
+    </message>
+    <message>
+        <source>Save Worksheet As</source>
+        <translation>Arbeitsblatt speichern unter</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Save Worksheet As…</source>
+        <translation>Arbeitsblatt speichern unter…</translation>
+    </message>
+    <message>
+        <source>Print Worksheet…</source>
+        <translation>Arbeitsblatt drucken…</translation>
     </message>
 </context>
 <context>
@@ -777,6 +809,25 @@ die anderen Kurven; erneut T oder Escape beendet es.
     <message>
         <source>Window system error</source>
         <translation>Fehler des Fenstersystems</translation>
+    </message>
+</context>
+<context>
+    <name>worksheet::Legend</name>
+    <message>
+        <source>no function chosen</source>
+        <translation>keine Funktion gewählt</translation>
+    </message>
+    <message>
+        <source>no dots drawn</source>
+        <translation>keine Punkte gezeichnet</translation>
+    </message>
+    <message>
+        <source>for x from %1 to %2</source>
+        <translation>für x von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1, not to the axes&apos; scale</source>
+        <translation>%1, nicht im Maßstab der Achsen</translation>
     </message>
 </context>
 </TS>
