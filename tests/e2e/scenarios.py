@@ -9,8 +9,11 @@ SINE = "2 / 3 * sin(2 / 3 * x)"  # bsin(ax) with a = b = 1 typed: each is divide
 BSIN, WIDEST = [("focus", "Function"), ("key", "Down*2")], [("focus", V1), ("key", "Home"),
                                                             ("focus", V2), ("key", "End")]
 TOLD = "bsin(ax) with a = 1, b = 1, for x from -10 to 10 (the limits -12 and 12 divided by 1.2)"
-OVERFLOWED = TOLD + (".\na(e^bx) with a = 1, b = 99, for x from -25 to 25 (the limits -30 and 30 "
-                     "divided by 1.2), stopped at x = *: overflow.")  # * a number
+SINE_TOLD = TOLD + (". Crossings of y = 0: *, at x *, *, * and * more. Turning points: *; the highest: "
+                    "maximum, x *, y *; the lowest: minimum, x *, y *.")
+OVERFLOWED = SINE_TOLD + ("\na(e^bx) with a = 1, b = 99, for x from -25 to 25 (the limits -30 and 30 "
+                          "divided by 1.2), stopped at x = *: overflow. It does not cross y = 0. "
+                          "No turning points.")  # * a number
 CLEARED = "Cleared: only the axes are drawn."
 BACK_TO_PLOT = [("say", "shift+Tab", r"^\+x limit"), ("say", "shift+Tab", r"^-X values"),
                 ("say", "shift+Tab", r"^Plot push button")]
@@ -46,6 +49,12 @@ SCENARIOS = {
         ("expect", "same", "menu.png", "render.png"),
         ("key", "ctrl+s"), ("save", "menu.svg"), ("expect", "alike", "menu.svg", "menu.png"),
         ("key", "ctrl+s"), ("save", "menu.csv"), ("expect", "rows", "menu.csv", 50000),
+        ("right-click", *SPOT), ("key", "Down Return"), ("save", "sheet.png"),  # a worksheet
+        ("render", "sheet-render.png", "--annotate", "--function", "bsin(ax)"),
+        ("expect", "same", "sheet.png", "sheet-render.png"),
+        ("right-click", *SPOT), ("key", "Down*4 Return"), ("print", "sheet.pdf"),
+        ("render", "sheet-render.pdf", "--annotate", "--function", "bsin(ax)"),
+        ("expect", "alike", "sheet.pdf", "sheet-render.pdf"),
         ("key", "ctrl+c"), ("expect", "same", "clipboard", "menu.png"),
         ("key", "ctrl+p"), ("print", "printed.pdf"), ("expect", "alike", "printed.pdf", "menu.png"),
         ("remember", "plot"), ("lock", "locked/plot.png"), ("key", "ctrl+s"),
@@ -69,7 +78,7 @@ SCENARIOS = {
         ("expect", "labelled", "Select Function", "Function"),
         ("hover", "Plot area", 0.1, 0.1), ("expect", "quiet", 10),  # the timers tell nothing
         *BSIN, ("value", V1, -12), ("value", V2, 12), ("press", "Plot"),
-        ("expect", "announced", "Plotted: %s." % TOLD), ("expect", "described", TOLD + "."),
+        ("expect", "announced", "Plotted: %s." % TOLD), ("expect", "described", SINE_TOLD),
         ("expect", "named", "label", "12"),
         ("hover", "Plot area", 0.2, 0.2), ("expect", "a popup"),  # the coordinates' tooltip
         ("text", "b= coefficient b", "99"), ("focus", "Function"), ("key", "Down*9"),  # a(e^bx)
@@ -102,6 +111,12 @@ SCENARIOS = {
         ("say", "shift+F10", r"^Save Plot As…$"),  # the context menu, on its first entry
         ("key", "Escape"),  # the menu closed, the plot area has the keyboard back: its L plays
         ("say", "l", r"\bPlaying\b"), ("say", "Escape", r"\bStopped\b"),
+        # Along the curve from its crossing of the y axis, one point of interest at a time.
+        ("say", "t", "^notification " + exactly("Tracing bsin(ax) with a = 1, b = 1: crosses zero, "
+                                                "crosses the y axis, x 0.")),
+        ("say", "Next", "^notification " + exactly("maximum, x 2.356, y 0.666667.")),
+        ("say", "Next", "^notification " + exactly("crosses zero, x 4.712.")),
+        ("say", "Escape", "^notification " + exactly("Tracing ended.")),
     ]),
     # Listen to the Plot through a sound server: the very samples --render writes.
     "e2e_listen": (dict(sound=True, events=True), [
