@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
     painter.drawEllipse(QPointF(341.33, 256), 6.67, 6.67);
     painter.end();
     const double unit = 30.0 / 7680 * 200 * 1000 / 15; // pixels per unit of x and y
-    const double upper = argc > 2 ? -26 : 25; // --no-dots: none
+    const double upper = argc > 2 ? -26 : 25;          // --no-dots: none
     for (double x = -25; x <= upper; x += 0.001) {
         const double y = std::sin(x / 1.5) / 1.5;
         ui::stampDot(image, QPointF(341.33 + unit * x, 256 - unit * y), 5, qRgb(255, 0, 0));

@@ -132,10 +132,14 @@ PlotExport::PlotExport(Form1 &form, const Drawn &drawn) : m_form(form)
     };
     const Entry entries[] = {
             {QT_TRANSLATE_NOOP("PlotExport", "Save Plot As…"), QKeySequence::Save, "Save_Plot",
-             [this, &form, &drawn] { savePlotAs(form, drawn, {1, {}, m_reading}); }},
+             [this, &form, &drawn] {
+                 savePlotAs(form, drawn, {1, {}, m_reading});
+             }},
             {QT_TRANSLATE_NOOP("PlotExport", "Save Worksheet As…"), QKeySequence::UnknownKey,
              "Save_Worksheet",
-             [this, &form, &drawn] { savePlotAs(form, drawn, {1, worksheet(), m_reading}); }},
+             [this, &form, &drawn] {
+                 savePlotAs(form, drawn, {1, worksheet(), m_reading});
+             }},
             {QT_TRANSLATE_NOOP("PlotExport", "Copy Plot"), QKeySequence::Copy, "Copy_Plot",
              [&form] { ui::copyImage(plotImage(form)); }},
             {QT_TRANSLATE_NOOP("PlotExport", "Print…"), QKeySequence::Print, "Print_Plot",

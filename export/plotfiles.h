@@ -52,7 +52,7 @@ using Worksheet = std::optional<worksheet::Annotations>;
 struct PlotReading
 {
     std::function<QString(const std::vector<plot::PlotRecord> &)> account; // for .txt
-    std::function<std::vector<sound::Plot>(const Drawn &)> sounds;          // for .wav
+    std::function<std::vector<sound::Plot>(const Drawn &)> sounds;         // for .wav
 };
 
 // How a plot file is written beyond its format: an image's scale (1 to sheet::kMaxScale), as a

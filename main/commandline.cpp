@@ -184,14 +184,14 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return usageError(QCoreApplication::translate(
                 "CommandLine", "--title is for a worksheet: add --annotate"));
     if (line.render.annotate && !plotFormatDraws(plotFormatFor(line.render.file)))
-        return usageError(QCoreApplication::translate("CommandLine", "%1 \"%2\": %3")
-                                  .arg(QStringLiteral("--render"), line.render.file,
-                                       QCoreApplication::translate(
-                                               "CommandLine",
-                                               "a worksheet is drawn: the file name must end in "
-                                               "one of %1")
-                                               .arg(plotExtensions(true).join(
-                                                       QLatin1String(", ")))));
+        return usageError(
+                QCoreApplication::translate("CommandLine", "%1 \"%2\": %3")
+                        .arg(QStringLiteral("--render"), line.render.file,
+                             QCoreApplication::translate(
+                                     "CommandLine",
+                                     "a worksheet is drawn: the file name must end in "
+                                     "one of %1")
+                                     .arg(plotExtensions(true).join(QLatin1String(", ")))));
     line.action = CommandLine::Action::Render;
     return line;
 }

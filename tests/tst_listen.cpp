@@ -67,7 +67,8 @@ private slots:
         const QString said = program.accessibility.announcer()->accessibleName();
         QVERIFY2(said.startsWith(heard), qPrintable(said));
         QVERIFY(player->playing == playing && program.listening.isPlaying() == playing);
-        QVERIFY(!playing || player->played.back() == sound::plotSound(listenedPlots(program.drawn)));
+        QVERIFY(!playing
+                || player->played.back() == sound::plotSound(listenedPlots(program.drawn)));
         // What the user is told of in words, a sighted user reads at the plot area.
         QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(),
                  heard.startsWith("No") ? said : QString());
