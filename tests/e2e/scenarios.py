@@ -9,10 +9,10 @@ SINE = "2 / 3 * sin(2 / 3 * x)"  # bsin(ax) with a = b = 1 typed: each is divide
 BSIN, WIDEST = [("focus", "Function"), ("key", "Down*2")], [("focus", V1), ("key", "Home"),
                                                             ("focus", V2), ("key", "End")]
 TOLD = "bsin(ax) with a = 1, b = 1, for x from -10 to 10 (the limits -12 and 12 divided by 1.2)"
-SINE_TOLD = TOLD + (". Crossings of y = 0: *, at x *, *, * and * more. Turning points: *; the highest: "
-                    "maximum, x *, y *; the lowest: minimum, x *, y *.")
-OVERFLOWED = SINE_TOLD + ("\na(e^bx) with a = 1, b = 99, for x from -25 to 25 (the limits -30 and 30 "
-                          "divided by 1.2), stopped at x = *: overflow. It does not cross y = 0. "
+SINE_TOLD = TOLD + (". Crossings of y = 0: *, at x *, *, * and * more. Turning points: *; the "
+                    "highest: maximum, x *, y *; the lowest: minimum, x *, y *.")
+OVERFLOWED = SINE_TOLD + ("\na(e^bx) with a = 1, b = 99, for x from -25 to 25 (the limits -30 and "
+                          "30 divided by 1.2), stopped at x = *: overflow. It does not cross y = 0. "
                           "No turning points.")  # * a number
 CLEARED = "Cleared: only the axes are drawn."
 BACK_TO_PLOT = [("say", "shift+Tab", r"^\+x limit"), ("say", "shift+Tab", r"^-X values"),
@@ -111,11 +111,16 @@ SCENARIOS = {
         ("say", "shift+F10", r"^Save Plot As…$"),  # the context menu, on its first entry
         ("key", "Escape"),  # the menu closed, the plot area has the keyboard back: its L plays
         ("say", "l", r"\bPlaying\b"), ("say", "Escape", r"\bStopped\b"),
-        # Along the curve from its crossing of the y axis, one point of interest at a time.
+        # Along the curve from its crossing of the y axis, one point of interest at a time, and
+        # over to the plot drawn before it, at the same x.
+        ("say", "Tab", r"^Plot push button"), ("say", "space", PLOTTED),
+        ("say", "shift+Tab", r"^Plot area chart\b"),
         ("say", "t", "^notification " + exactly("Tracing bsin(ax) with a = 1, b = 1: crosses zero, "
                                                 "crosses the y axis, x 0.")),
         ("say", "Next", "^notification " + exactly("maximum, x 2.356, y 0.666667.")),
         ("say", "Next", "^notification " + exactly("crosses zero, x 4.712.")),
+        ("say", "Up", "^notification " + exactly("Plot 1 of 2, bsin(ax) with a = 1, b = 1")
+         + r"\b.*\b4\.712\b"),
         ("say", "Escape", "^notification " + exactly("Tracing ended.")),
     ]),
     # Listen to the Plot through a sound server: the very samples --render writes.
