@@ -94,9 +94,12 @@ private slots:
         form.V1.setValue(-12);
         // Where a control window puts its text is the style's: only the size is known.
         const QRect around = area.adjusted(-3, -3, expected.right() + 6, expected.bottom() + 6);
-        const QRect found = ink(form.w->grab().toImage(), area.isEmpty() ? around : area, colour);
+        const QImage shown = form.w->grab().toImage();
+        const QRect found = ink(shown, area.isEmpty() ? around : area, colour);
         QCOMPARE(found.size(), expected.size());
         QVERIFY(!area.isEmpty() || found.topLeft() == area.topLeft() + expected.topLeft());
+        // A label's text stands on the window's green: the label itself is see-through.
+        QVERIFY(!area.isEmpty() || shown.pixel(area.topLeft()) == qRgb(0, 255, 0));
     }
 
     // 40 arrow steps reach each end of a bar, as the limits' captions show, the page step is 3 or 1
