@@ -96,6 +96,8 @@ private slots:
         row("bars untouched: one step, x = 0, no dot", "2 1 0 1 1 _ _", "0", {}, {{0, 0}});
         row("bsin(ax), a = b = 1", "2 1.5 1.5 1 1 -12 12", "10.001", sine, besideSine);
         row("-30..30: from -25 to below 25", "2 1 0 1 1 -30 30", "25", {{-6.5, 0}, {6.5, 0}});
+        row("a line out past the right edge: nothing wraps to the left", "7 1.125 1 1 1 -30 30",
+            "25", {{6.5, 3.25}}, {{-6.55, 3.28}});
         row("upper 0: every dot on the centre", "2 1 0 1 1 -3 0", "0.001", {{0, 0}});
         row("lower 0", "2 1 0 1 1 0 3", "2.501", {{0, 0}, {2.49, 0}}, {{-1, 0}, {3.5, 0}});
         row("cubic", "10 3 4.5 6 1.5 -12 12", "10.001", {{-1, 2}, {0, 4}, {1, 10}}, {{0, 0}});

@@ -232,6 +232,23 @@ private slots:
         QVERIFY(alike(drawn, each, white) >= 0.98);
     }
 
+    // A curve plotted again is drawn over itself: a drawing holds it once, not once a plot.
+    void replottedDrawnOnce()
+    {
+        qint64 size[2];
+        for (const int times : {1, 2}) {
+            Sheet s;
+            for (int i = 0; i < times; ++i)
+                s.plot(2);
+            s.plot(8); // and another after it
+            QBuffer svg;
+            svg.open(QIODevice::WriteOnly);
+            QVERIFY(sheet::writeSvg(&svg, s.drawn).isEmpty());
+            size[times - 1] = svg.size();
+        }
+        QCOMPARE(size[1], size[0]); // the markers differ in colour only, as long written
+    }
+
     // Nothing written where the scale is out of range or the device takes nothing: a reason.
     void refusedWithAReason()
     {
