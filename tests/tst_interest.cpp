@@ -118,7 +118,9 @@ private slots:
         QCoreApplication::installTranslator(&german);
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QTemporaryDir dir;
-        RenderRequest request {dir.filePath("plot.txt"), {PlotRequest(), PlotRequest()}};
+        RenderRequest request;
+        request.file = dir.filePath("plot.txt");
+        request.plots = {PlotRequest(), PlotRequest()};
         request.plots[0].function = "bsin(ax)";
         request.plots[1].function = "ax^2";
         const int status = render(request);
