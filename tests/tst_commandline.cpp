@@ -133,7 +133,7 @@ private slots:
             installTranslations();
         }
         const CommandLine line = parseCommandLine(arguments);
-        qDeleteAll(qApp->findChildren<QTranslator *>());
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
         QLocale::setDefault(before);
         // A usage error's message is compared as far as `expected` goes; it is one line.
         const QString got = described(line);
